@@ -1,0 +1,68 @@
+// The connection record: all state of the one connection to the instrument.
+//
+// Connect allocates it in one piece, zero-filled; Disconnect (or the unload
+// hook) frees it after the receive thread has been joined. The MATLAB-side
+// thread and the receive thread meet only here and in the kernel objects it
+// holds. Fields the two threads share without a lock are atomics.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+
+#include "link/protocol.h"
+#include "platform/platform.h"
+
+struct UsbDevice;
+
+constexpr uint32_t MODE_IDLE = 0;         // no measurement
+constexpr uint32_t MODE_MEASURING = 1;    // started by Start
+constexpr uint32_t MODE_EXT_TRIGGER = 2;  // started by SetExternalTrigger 'On'
+
+constexpr uint32_t RING_SLOTS = 500;
+constexpr uint32_t SERIAL_NUMBER_SIZE = 32;
+constexpr uint32_t DEVICE_INFO_SIZE = 74;
+constexpr uint32_t TX_BUFFER_SIZE = 124;
+constexpr uint32_t CMD_WORD_COUNT = 62;
+
+// One 192-byte data line as the instrument sends it and a ring slot holds it.
+struct DataLine {
+    uint8_t bytes[DATA_LINE_SIZE];
+};
+
+// Control block of the measurement ring (rules in link/ring.cpp).
+struct RingControl {
+    platform::Handle mutex;      // guards the fields below and the slot copies
+    platform::Handle dataReady;  // auto-reset: set while the writer is ahead of the reader
+    uint8_t wrapped;             // 0x00 same pass, 0xFF writer one pass ahead; inverted by each wrap
+    uint16_t writeIndex;         // slot the next stored line fills
+    uint16_t readIndex;          // slot the next taken line comes from
+    int32_t overruns;            // advances that found the indices out of order
+};
+
+struct ControlData {
+    std::atomic<uint32_t> running;   // 1 while the receive thread is to keep reading
+    std::atomic<uint32_t> mode;      // MODE_*; written only by the MATLAB side
+    uint16_t deviceIndex;            // member index of the opened interface (0..16)
+    UsbDevice* usb;
+    platform::Handle rxThread;
+    platform::Handle breakCurrentBulkRead;  // auto-reset: cancels the pending bulk read
+    platform::Handle rxMutex;        // held by the receive thread around each bulk read
+    platform::Handle replyMutex;     // held by the receive thread except during a hand-off
+    uint16_t samplingDivider;        // divider value last set (1..1792)
+    std::atomic<uint16_t> rxLength;  // bytes requested by each bulk read
+    uint8_t linesPerRead;            // data lines carried by one bulk read while measuring
+    char serialNumber[SERIAL_NUMBER_SIZE];
+    char deviceInfo[DEVICE_INFO_SIZE];
+    uint8_t rxBuffer[RX_BUFFER_SIZE];
+    uint8_t txBuffer[TX_BUFFER_SIZE];
+    uint16_t cmdWords[CMD_WORD_COUNT];  // staged frame: [0] SYNC_WORD, [1] opcode, [2..] arguments
+    std::atomic<const uint8_t*> replyData;  // payload of the latest reply, inside rxBuffer, or null
+    // Counts the receive thread's reply hand-offs, so that a reply wait can
+    // tell a fresh reply from an abandoned or stale acquisition of replyMutex.
+    std::atomic<uint32_t> handOffCount;
+    RingControl ring;
+    DataLine lines[RING_SLOTS];
+};
+
+// The current connection: set while a record exists, null otherwise.
+extern ControlData* currentConnection;

@@ -1,0 +1,40 @@
+// The command handlers the gateway calls once a command's checks have
+// passed. Each reports a failure by throwing CommandError with its exact
+// message (host/command_error.h); mexFunction raises it to the host.
+#pragma once
+
+#include <cstdint>
+
+#include "connection/control_data.h"
+#include "host/mex_api.h"
+
+// Connection lifecycle (connection/lifecycle.cpp).
+void ConnectCommand();
+void DisconnectCommand(ControlData* connection);
+void ReleaseAtExit();
+
+// Identity and run control (gateway/run_control.cpp).
+void GetDevInfoCommand(ControlData* connection, char* infoText, size_t infoTextSize,
+                       mxArray* plhs[]);
+void StartCommand(ControlData* connection);
+void StopCommand(ControlData* connection);
+
+// Device settings (gateway/settings.cpp). nrhs counts the command word.
+void SetCompensationCommand(ControlData* connection, int nrhs, const mxArray* prhs[]);
+void SetExcitationLevelCommand(ControlData* connection, int nrhs, const mxArray* prhs[]);
+void SetInputGainCommand(ControlData* connection, int nrhs, const mxArray* prhs[]);
+void SetExternalTriggerCommand(ControlData* connection, int nrhs, const mxArray* prhs[]);
+void SetBatterySupplyCommand(ControlData* connection, int nrhs, const mxArray* prhs[]);
+void SetSamplingDividerCommand(ControlData* connection, int nrhs, const mxArray* prhs[]);
+void SetGPIOCommand(ControlData* connection, int nlhs, mxArray* plhs[], int nrhs,
+                    const mxArray* prhs[]);
+// Index and device code of the divider value; throws the invalid-value message.
+void FindDividerCode(double value, uint32_t* index, uint16_t* code);
+void ReportGpioState(ControlData* connection, mxArray* plhs[]);
+
+// Measurement lines, configuration, calibration (data/).
+void GetData(ControlData* connection, uint32_t lineCount, mxArray* plhs[]);
+void GetConfData(ControlData* connection, mxArray* plhs[]);
+void SendComplexValues(ControlData* connection, const mxArray* values, uint32_t count,
+                       uint16_t opcode);
+void GetShuntData(ControlData* connection, const mxArray* prhs[], mxArray* plhs[]);

@@ -1,0 +1,78 @@
+// The thin layer over the host's mex/mx calls. Only this layer and the
+// gateway call the host API; the rest of the module builds its results
+// through these helpers.
+//
+// Three hosts can stand behind it: GNU Octave, MATLAB (Windows, through
+// the project's own declarations in host/api) and the standalone host in
+// host/standalone that unit tests and benchmarks run on.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "host/mex_api.h"
+
+namespace host {
+
+// ---- Printing ----
+// The host's API is not thread-safe. Text printed on the host's thread goes
+// straight out (after anything queued before it); text printed on any other
+// thread is copied into a bounded queue that the host's thread prints, in
+// order, whenever it calls FlushPrints or Print.
+
+// Marks the calling thread as the host's (called at every mexFunction entry).
+void EnterHostCall();
+void Print(const char* format, ...)
+#if defined(__GNUC__)
+    __attribute__((format(printf, 1, 2)))
+#endif
+    ;
+// Prints what other threads queued. Host thread only; a no-op elsewhere.
+void FlushPrints();
+// Queue capacity in messages; past it messages are counted, not kept.
+constexpr size_t kPrintQueueCapacity = 1024;
+
+// ---- Lock and unload hook ----
+void Lock();
+void Unlock();
+bool IsLocked();
+void RegisterAtExit(void (*hook)());
+
+// ---- Building results ----
+// One-dimensional numeric array: n x 1, zero-filled.
+mxArray* CreateColumn(mxClassID classId, size_t n, bool complex = false);
+// rows x columns numeric array, zero-filled.
+mxArray* CreateNumericMatrix(mxClassID classId, size_t rows, size_t columns, bool complex = false);
+mxArray* CreateDoubleMatrix(size_t rows, size_t columns, bool complex);
+mxArray* CreateString(const char* text);
+// 1 x 1 structure whose fields are named in order.
+mxArray* CreateStruct(const char* const* names, int count);
+void SetField(mxArray* structure, int position, mxArray* value);
+void DestroyArray(mxArray* array);
+void* RealData(const mxArray* array);
+void* ImagData(const mxArray* array);
+
+// ---- Reading arguments ----
+bool IsChar(const mxArray* a);
+bool IsDouble(const mxArray* a);
+bool IsComplex(const mxArray* a);
+bool IsSparse(const mxArray* a);
+bool IsEmpty(const mxArray* a);
+bool IsNumeric(const mxArray* a);
+size_t Rows(const mxArray* a);
+size_t Columns(const mxArray* a);
+size_t ElementCount(const mxArray* a);
+double Scalar(const mxArray* a);
+// Text of a char array. Owned by the host (reclaimed when the call ends).
+// Null when the conversion failed.
+char* ArrayToString(const mxArray* a);
+
+// ---- Calling the host ----
+// MATLAB's spline(x, y, xi): one output, three inputs. The host raises on
+// an error in spline itself.
+mxArray* CallSpline(mxArray* x, mxArray* y, mxArray* xi);
+
+// Raises msg as the call's error; never returns.
+[[noreturn]] void RaiseError(const char* message);
+
+}  // namespace host

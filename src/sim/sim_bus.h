@@ -1,0 +1,31 @@
+// The simulated USB bus: which simulated instruments are "plugged in", in
+// member-index order. The sim backend of usb/usb_device.h opens them.
+#pragma once
+
+#include <vector>
+
+#include "sim/sim_instrument.h"
+#include "usb/usb_device.h"
+
+namespace sim {
+
+// Replaces the instruments on the bus. An empty list: the class is known but
+// nothing is present (1167). Each opened interface gets a fresh instrument
+// built from its settings.
+void SimBusSetInstruments(const std::vector<SimSettings>& instruments);
+// The class is unknown to the system altogether (OpenUsbDevice gives 55).
+void SimBusSetClassUnknown(bool unknown);
+// Back to one default instrument.
+void SimBusReset();
+// The instrument behind an opened device (null if none is open at index).
+SimInstrument* SimBusOpenedInstrument(uint32_t memberIndex);
+// Number of interfaces currently open.
+uint32_t SimBusOpenCount();
+
+// Reads the bus set-up from the environment, for the simulated Octave build:
+// VARNELO_SIM_DEVICES=n instruments, VARNELO_SIM_HELD=comma list of held
+// indices, VARNELO_SIM_SILENT=comma list of opcodes not answered,
+// VARNELO_SIM_NO_SERIAL=1, VARNELO_SIM_NONE=1 (nothing plugged in).
+void SimBusConfigureFromEnvironment();
+
+}  // namespace sim
