@@ -8,6 +8,8 @@
 #include "connection/control_data.h"
 #include "host/mex_api.h"
 
+class ReplyWait;
+
 // Connection lifecycle (connection/lifecycle.cpp).
 void ConnectCommand();
 void DisconnectCommand(ControlData* connection);
@@ -30,7 +32,9 @@ void SetGPIOCommand(ControlData* connection, int nlhs, mxArray* plhs[], int nrhs
                     const mxArray* prhs[]);
 // Index and device code of the divider value; throws the invalid-value message.
 void FindDividerCode(double value, uint32_t* index, uint16_t* code);
-void ReportGpioState(ControlData* connection, mxArray* plhs[]);
+// Creates SetGPIO's two outputs: from the latest data line while measuring
+// (wait is null then), from the GPIO reply that wait receives in idle mode.
+void ReportGpioState(ControlData* connection, mxArray* plhs[], ReplyWait* wait);
 
 // Measurement lines, configuration, calibration (data/).
 void GetData(ControlData* connection, uint32_t lineCount, mxArray* plhs[]);

@@ -68,8 +68,8 @@ double Scalar(const mxArray* a);
 char* ArrayToString(const mxArray* a);
 
 // ---- Calling the host ----
-// MATLAB's spline(x, y, xi): one output, three inputs. The host raises on
-// an error in spline itself.
+// MATLAB's spline(x, y, xi): one output, three inputs. Null when the host
+// reports a failure; MATLAB and Octave raise an error in spline themselves.
 mxArray* CallSpline(mxArray* x, mxArray* y, mxArray* xi);
 
 // Raises msg as the call's error; never returns.

@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Builds everything and runs every suite: the C++ unit and platform tests,
+# the libusb transport tests, the Octave suite against the simulated build,
+# the examples, the sanitizer runs and the Windows tests under Wine.
+# Ends with one summary line: "N passed, M failed".
+set -uo pipefail
+cd "$(dirname "$0")/.."
+ROOT=$PWD
+BUILD_DIR=${BUILD_DIR:-build}
+LOG_DIR=$ROOT/$BUILD_DIR/test-logs
+
+bash scripts/setup.sh
+bash scripts/build.sh || { echo "build failed"; echo "0 passed, 1 failed"; exit 1; }
+mkdir -p "$LOG_DIR"
+
+passed=0
+failed=0
+failures=()
+
+# suite NAME COMMAND...: runs one suite; counts it by its "N passed, M failed"
+# line when it prints one, else as one test by its exit status.
+suite() {
+  local name=$1; shift
+  local log=$LOG_DIR/$name.log
+  echo "== $name"
+  local start=$SECONDS
+  "$@" >"$log" 2>&1
+  local rc=$?
+  local line
+  line=$(grep -E '^([A-Za-z-]+: )?[0-9]+ passed, [0-9]+ failed' "$log" | tail -1)
+  if [ -n "$line" ]; then
+    local p f
+    p=$(sed -E 's/^([A-Za-z-]+: )?([0-9]+) passed.*/\2/' <<<"$line")
+    f=$(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$line")
+    passed=$((passed + p)); failed=$((failed + f))
+    [ "$rc" -ne 0 ] && [ "$f" -eq 0 ] && failed=$((failed + 1))
+  elif [ "$rc" -eq 0 ]; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+  fi
+  if [ "$rc" -ne 0 ]; then
+    failures+=("$name")
+    echo "   FAILED ($((SECONDS - start)) s), last lines of $log:"
+    tail -25 "$log" | sed 's/^/   | /'
+  else
+    echo "   ok ($((SECONDS - start)) s) ${line}"
+  fi
+}
+
+ctest_suite() {
+  ctest --test-dir "$BUILD_DIR" --output-on-failure -j2 --timeout 600 "$@" >"$LOG_DIR/ctest.log" 2>&1
+  local rc=$?
+  local line
+  line=$(grep -E 'tests passed, [0-9]+ tests failed out of' "$LOG_DIR/ctest.log" | tail -1)
+  cat "$LOG_DIR/ctest.log"
+  local total bad
+  total=$(sed -E 's/.*out of ([0-9]+).*/\1/' <<<"$line")
+  bad=$(sed -E 's/.* ([0-9]+) tests failed.*/\1/' <<<"$line")
+  echo "ctest: $((total - bad)) passed, $bad failed"
+  return $rc
+}
+
+suite ctest ctest_suite
+suite octave bash tests/octave/run_suite.sh "$BUILD_DIR"
+[ -f scripts/tsan.sh ] && suite tsan bash scripts/tsan.sh
+[ -f scripts/fuzz.sh ] && suite fuzz bash scripts/fuzz.sh
+[ -f scripts/test_windows.sh ] && suite windows bash scripts/test_windows.sh
+
+echo
+if [ ${#failures[@]} -gt 0 ]; then
+  echo "failed suites: ${failures[*]} (logs in $LOG_DIR)"
+fi
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ] && [ ${#failures[@]} -eq 0 ]

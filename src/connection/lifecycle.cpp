@@ -1,0 +1,209 @@
+// Connect, Disconnect and the unload hook: the life of the one connection.
+#include <cstdio>
+#include <cstring>
+#include <new>
+#include <string>
+
+#include "connection/control_data.h"
+#include "gateway/handlers.h"
+#include "host/command_error.h"
+#include "host/host.h"
+#include "link/link.h"
+#include "platform/platform.h"
+#include "usb/usb_device.h"
+
+ControlData* currentConnection = nullptr;
+
+namespace {
+
+constexpr uint32_t kMaxMemberIndex = 16;
+constexpr size_t kBannerWidth = 77;
+constexpr uint32_t kSerialDescriptorSize = 34;  // header + 16 UTF-16 units
+constexpr uint16_t kLanguageEnglishUs = 0x0409;
+constexpr uint8_t kStringDescriptor = 3;
+constexpr uint8_t kSerialNumberIndex = 3;
+
+void CloseHandleIfSet(platform::Handle& handle) {
+    if (handle) platform::CloseObject(handle);
+    handle = nullptr;
+}
+
+void CloseKernelObjects(ControlData* connection) {
+    CloseHandleIfSet(connection->rxMutex);
+    CloseHandleIfSet(connection->replyMutex);
+    CloseHandleIfSet(connection->ring.mutex);
+    CloseHandleIfSet(connection->ring.dataReady);
+    CloseHandleIfSet(connection->breakCurrentBulkRead);
+}
+
+// Drops the current-connection reference first, then frees the record, so
+// that nothing can reach freed memory through it.
+void FreeRecord(ControlData* connection) {
+    if (currentConnection == connection) currentConnection = nullptr;
+    delete connection;
+}
+
+// A Connect that failed before the connection was usable leaves nothing
+// behind: every object made so far is released, the module unlocked.
+[[noreturn]] void AbandonOpen(ControlData* connection, const char* message) {
+    CloseKernelObjects(connection);
+    if (connection->usb) CloseUsbDevice(connection->usb);
+    connection->usb = nullptr;
+    FreeRecord(connection);
+    if (host::IsLocked()) host::Unlock();
+    Fail(message);
+}
+
+void SendStopForMode(ControlData* connection) {
+    if (connection->mode == MODE_MEASURING) {
+        connection->cmdWords[1] = CMD_STOP;
+        SendCommand(connection, 2);
+    } else if (connection->mode == MODE_EXT_TRIGGER) {
+        connection->cmdWords[1] = CMD_SET_EXTERNAL_TRIGGER;
+        connection->cmdWords[2] = 0;
+        SendCommand(connection, 3);
+    }
+}
+
+// Ends the receive thread: it leaves its pending read on the cancel signal
+// and ends when it finds running at 0.
+void StopReceiveThread(ControlData* connection) {
+    connection->running = 0;
+    if (!connection->rxThread) return;
+    platform::SetEventObject(connection->breakCurrentBulkRead);
+    platform::WaitForObject(connection->rxThread, platform::kInfinite);
+    CloseHandleIfSet(connection->rxThread);
+}
+
+void ReadSerialNumber(ControlData* connection) {
+    uint8_t descriptor[kSerialDescriptorSize] = {};
+    uint32_t transferred = 0;
+    if (!UsbGetDescriptor(connection->usb, kStringDescriptor, kSerialNumberIndex,
+                          kLanguageEnglishUs, descriptor, sizeof descriptor, &transferred)) {
+        return;  // the serial number stays empty; GetDevInfo reports it
+    }
+    uint16_t units[(kSerialDescriptorSize - 2) / 2];
+    for (size_t i = 0; i < sizeof units / sizeof units[0]; ++i)
+        units[i] = ReadU16(descriptor + 2 + 2 * i);
+    platform::ConvertUtf16Text(units, sizeof units / sizeof units[0], connection->serialNumber,
+                               sizeof connection->serialNumber);
+}
+
+void PrintBanner(const ControlData* connection) {
+    const std::string rule(kBannerWidth, '#');
+    auto boxLine = [](const char* text) {
+        std::string line = text;
+        line.resize(kBannerWidth - 1, ' ');
+        return line + "#";
+    };
+    std::string banner = "\n" + rule + "\n" + boxLine("#") + "\n" +
+                         boxLine("#   VarneloControl MATLAB interface") + "\n" +
+                         boxLine("#   Varnelo series devices") + "\n" + boxLine("#") + "\n" +
+                         rule + "\n";
+    host::Print("%s", banner.c_str());
+    host::Print("\n\tVarnelo device USB connection initialized...\n\tDevice[%d] S/N:%s\n",
+                connection->deviceIndex, connection->serialNumber);
+}
+
+void OpenConnection(ControlData* connection) {
+    connection->cmdWords[0] = SYNC_WORD;
+
+    connection->breakCurrentBulkRead = platform::CreateEventObject(false, false);
+    if (!connection->breakCurrentBulkRead)
+        AbandonOpen(connection, "\tError creating BreakCurrentBulkRead event!\n");
+
+    // An interface held by another program answers access denied: try the
+    // next member index, up to index 16.
+    for (;;) {
+        connection->usb = OpenUsbDevice(&kVarneloInterfaceGuid, connection->deviceIndex);
+        if (connection->usb) break;
+        uint32_t code = platform::GetLastErrorCode();
+        if (code == kUsbAccessDenied && connection->deviceIndex < kMaxMemberIndex) {
+            ++connection->deviceIndex;
+            continue;
+        }
+        host::Print("\tConnection Error DEC[%d] - %s\n", static_cast<int>(code),
+                    SystemErrorText(code));
+        AbandonOpen(connection, "\tDevice USB Connection Error.\n");
+    }
+
+    ReadSerialNumber(connection);
+
+    connection->samplingDivider = 1;
+    connection->linesPerRead = MAX_LINES_PER_READ;
+    connection->rxLength = FRAME_DEVICE_INFO_LENGTH;
+
+    connection->replyMutex = platform::CreateMutexObject();
+    connection->rxMutex = platform::CreateMutexObject();
+    connection->ring.mutex = platform::CreateMutexObject();
+    connection->ring.dataReady = platform::CreateEventObject(false, false);
+    if (!connection->replyMutex || !connection->rxMutex || !connection->ring.mutex ||
+        !connection->ring.dataReady) {
+        AbandonOpen(connection, "\tError creating synchronization objects!\n");
+    }
+
+    connection->running = 1;
+    connection->rxThread = platform::StartThread(ReceiveThread, connection);
+    if (!connection->rxThread) AbandonOpen(connection, "\tError creating Receive thread.\n");
+    platform::BeginPreciseTiming();
+
+    PrintBanner(connection);
+
+    connection->rxLength = FRAME_DEVICE_INFO_LENGTH;
+    SetUpRxRequest(connection);
+    platform::SleepMs(1);
+
+    char info[DEVICE_INFO_SIZE];
+    {
+        ReplyWait reply(connection);
+        connection->cmdWords[1] = CMD_GET_DEV_INFO;
+        SendCommand(connection, 2);
+        if (!reply.Wait(100)) Fail("\tError: Device did not respond to command.\n");
+        std::memcpy(info, connection->deviceInfo, sizeof info);
+        info[sizeof info - 1] = '\0';
+    }
+    host::Print("\t%s\n\n", info);
+
+    connection->cmdWords[1] = CMD_SET_SAMPLING_DIVIDER;
+    connection->cmdWords[2] = 0;
+    SendCommand(connection, 3);
+}
+
+void CloseConnection(ControlData* connection) {
+    StopReceiveThread(connection);
+    CloseKernelObjects(connection);
+    CloseUsbDevice(connection->usb);
+    platform::EndPreciseTiming();
+    FreeRecord(connection);
+    host::Print("\tVarnelo device USB connection closed...\n");
+}
+
+}  // namespace
+
+void ConnectCommand() {
+    ControlData* connection = new (std::nothrow) ControlData();
+    if (!connection) Fail("\tUnable to allocate memory for control data.\n");
+    currentConnection = connection;
+    host::Lock();
+    // Registered before anything can fail, so that even a half-open
+    // connection is released when the host unloads the module.
+    host::RegisterAtExit(ReleaseAtExit);
+    OpenConnection(connection);
+}
+
+void DisconnectCommand(ControlData* connection) {
+    SendStopForMode(connection);
+    CloseConnection(connection);
+    if (host::IsLocked()) host::Unlock();
+}
+
+void ReleaseAtExit() {
+    ControlData* connection = currentConnection;
+    if (!connection) return;
+    SendStopForMode(connection);
+    StopReceiveThread(connection);
+    CloseKernelObjects(connection);
+    CloseUsbDevice(connection->usb);
+    platform::EndPreciseTiming();
+    FreeRecord(connection);
+}

@@ -1,0 +1,44 @@
+// SetShuntVal and SetCompVal: one 15-value complex table, converted to
+// single precision and sent in one frame, real parts first, then the
+// imaginary parts. No answer is awaited.
+#include <cstring>
+
+#include "gateway/handlers.h"
+#include "host/command_error.h"
+#include "host/host.h"
+#include "link/link.h"
+#include "link/protocol.h"
+
+namespace {
+
+// One single as two frame words, the low-order half first, so that its
+// bytes go out little-endian.
+void StoreSingle(uint16_t* words, double value) {
+    float single = static_cast<float>(value);
+    uint32_t bits;
+    std::memcpy(&bits, &single, sizeof bits);
+    words[0] = static_cast<uint16_t>(bits);
+    words[1] = static_cast<uint16_t>(bits >> 16);
+}
+
+}  // namespace
+
+void SendComplexValues(ControlData* connection, const mxArray* values, uint32_t count,
+                       uint16_t opcode) {
+    // The gateway has checked that the table is complex with 15 columns;
+    // the values are read as dense double data, so anything else is
+    // refused before a word is staged.
+    if (!host::IsDouble(values)) Fail("\tArgument 2. is not numeric.\n");
+    if (host::IsSparse(values) || host::ElementCount(values) < count ||
+        host::ImagData(values) == nullptr || 2 * count + 2 + 2 * count > CMD_WORD_COUNT) {
+        Fail("\tIncorrect complex array size, 15 complex numbers expected.\n");
+    }
+    const auto* real = static_cast<const double*>(host::RealData(values));
+    const auto* imag = static_cast<const double*>(host::ImagData(values));
+    for (uint32_t k = 0; k < count; ++k) {
+        StoreSingle(&connection->cmdWords[2 + 2 * k], real[k]);
+        StoreSingle(&connection->cmdWords[2 + 2 * count + 2 * k], imag[k]);
+    }
+    connection->cmdWords[1] = opcode;
+    SendCommand(connection, 4 * count + 2);
+}

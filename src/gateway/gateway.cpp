@@ -1,0 +1,192 @@
+// mexFunction: the one entry from MATLAB. It looks the command word up, makes
+// the command's connection, count, class and mode checks in their fixed
+// order, and hands the command to its handler. Every failure of a command
+// arrives here as a CommandError and is raised once, after the handler's
+// locks and buffers have been released and queued prints shown.
+#include "gateway/gateway.h"
+
+#include <cmath>
+#include <cstring>
+#include <string>
+
+#include "connection/control_data.h"
+#include "gateway/handlers.h"
+#include "host/command_error.h"
+#include "host/host.h"
+
+#if defined(_WIN32)
+#define VARNELO_EXPORT __declspec(dllexport)
+#else
+#define VARNELO_EXPORT __attribute__((visibility("default")))
+#endif
+
+uint16_t lastCommandIndex = NO_COMMAND;
+
+const char* const kMsgNotConnected = "\tDevice is not connected.\n";
+const char* const kMsgSyntaxError = "\tCommand syntax error.\n";
+const char* const kMsgOneReturnVariable = "\tOne return variable expected\n";
+const char* const kMsgIdleOnly =
+    "\tThis command is allowed only in idle mode. For idle mode send 'Stop' or "
+    "'SetExternalTrigger' command.\n";
+
+namespace {
+
+const char* const kCommandWords[NO_COMMAND] = {
+    "Connect",         "Disconnect",         "GetDevInfo",   "Start",
+    "Stop",            "GetData",            "SetShuntVal",  "SetCompVal",
+    "GetConfData",     "SetCompensation",    "SetExcitationLevel",
+    "SetInputGain",    "SetExternalTrigger", "SetBatterySupply",
+    "SetSamplingDivider", "SetGPIO",         "GetShuntData"};
+
+const char* const kMsgCommandMissing =
+    "\tCommand missing\n\tExpected commands as first argument are:'Connect', 'Disconnect', "
+    "'GetDevInfo', 'GetConfData', 'GetShuntData', 'Start', 'Stop', 'GetData', 'SetGPIO', "
+    "'SetShuntVal', 'SetCompVal', 'SetCompensation', 'SetExcitationLevel', 'SetInputGain', "
+    "'SetExternalTrigger', 'SetBatterySupply', 'SetSamplingDivider'";
+
+constexpr size_t kInfoTextSize = 128;
+
+ControlData* RequireConnection() {
+    if (!IsConnected()) Fail(kMsgNotConnected);
+    return currentConnection;
+}
+
+// GetData's line count: the argument truncated toward zero. Counts that
+// give no usable number of lines (0, negative, not finite, beyond the signed
+// 32-bit range, or an empty array) are refused before any array is made.
+uint32_t LineCountOf(const mxArray* argument) {
+    double value = host::IsEmpty(argument) ? 0.0 : std::trunc(host::Scalar(argument));
+    if (!(value >= 1.0 && value <= 2147483647.0)) Fail("\tIncorrect command argument.\n");
+    return static_cast<uint32_t>(value);
+}
+
+void CheckComplexTable(int nrhs, const mxArray* prhs[], const char* missingMessage) {
+    if (nrhs != 2) Fail(missingMessage);
+    if (!host::IsComplex(prhs[1])) Fail("\tNot complex data.\n");
+    if (host::Columns(prhs[1]) != BIN_COUNT)
+        Fail("\tIncorrect complex array size, 15 complex numbers expected.\n");
+}
+
+void RunCommand(int nlhs, mxArray* plhs[], int nrhs, const mxArray* prhs[]) {
+    if (nrhs == 0) Fail(kMsgCommandMissing);
+    if (!host::IsChar(prhs[0])) Fail(kMsgSyntaxError);
+    char infoText[kInfoTextSize];
+    std::memset(infoText, 0, sizeof infoText);
+    const char* word = host::ArrayToString(prhs[0]);
+    if (!word) Fail(kMsgSyntaxError);
+
+    switch (FindCommand(word)) {
+        case CMD_INDEX_CONNECT:
+            if (IsConnected()) Fail("\tDevice already connected.\n");
+            ConnectCommand();
+            break;
+        case CMD_INDEX_DISCONNECT:
+            DisconnectCommand(RequireConnection());
+            break;
+        case CMD_INDEX_GET_DEV_INFO: {
+            ControlData* c = RequireConnection();
+            if (nlhs != 1) Fail(kMsgOneReturnVariable);
+            GetDevInfoCommand(c, infoText, sizeof infoText, plhs);
+            break;
+        }
+        case CMD_INDEX_START:
+            StartCommand(RequireConnection());
+            break;
+        case CMD_INDEX_STOP:
+            StopCommand(RequireConnection());
+            break;
+        case CMD_INDEX_GET_DATA: {
+            ControlData* c = RequireConnection();
+            if (nlhs != 1) Fail(kMsgOneReturnVariable);
+            if (nrhs != 2) Fail("\tNumber of impedance data lines is not specified.\n");
+            if (!host::IsDouble(prhs[1])) Fail("\tArgument 2. is not numeric.\n");
+            if (c->mode == MODE_IDLE)
+                Fail("\tDevice is not in measurement mode, send 'Start' or 'SetExternalTrigger' "
+                     "command.\n");
+            GetData(c, LineCountOf(prhs[1]), plhs);
+            break;
+        }
+        case CMD_INDEX_SET_SHUNT_VAL: {
+            ControlData* c = RequireConnection();
+            CheckComplexTable(nrhs, prhs, "\tShunt complex data missing.\n");
+            SendComplexValues(c, prhs[1], BIN_COUNT, CMD_SET_SHUNT_VAL);
+            break;
+        }
+        case CMD_INDEX_SET_COMP_VAL: {
+            ControlData* c = RequireConnection();
+            CheckComplexTable(nrhs, prhs, "\tCompensation complex data missing.\n");
+            SendComplexValues(c, prhs[1], BIN_COUNT, CMD_SET_COMP_VAL);
+            break;
+        }
+        case CMD_INDEX_GET_CONF_DATA: {
+            ControlData* c = RequireConnection();
+            if (nlhs != 1) Fail("\tOne return variable expected.\n");
+            if (c->mode != MODE_IDLE) Fail(kMsgIdleOnly);
+            GetConfData(c, plhs);
+            break;
+        }
+        case CMD_INDEX_SET_COMPENSATION:
+            SetCompensationCommand(RequireConnection(), nrhs, prhs);
+            break;
+        case CMD_INDEX_SET_EXCITATION_LEVEL:
+            SetExcitationLevelCommand(RequireConnection(), nrhs, prhs);
+            break;
+        case CMD_INDEX_SET_INPUT_GAIN:
+            SetInputGainCommand(RequireConnection(), nrhs, prhs);
+            break;
+        case CMD_INDEX_SET_EXTERNAL_TRIGGER:
+            SetExternalTriggerCommand(RequireConnection(), nrhs, prhs);
+            break;
+        case CMD_INDEX_SET_BATTERY_SUPPLY:
+            SetBatterySupplyCommand(RequireConnection(), nrhs, prhs);
+            break;
+        case CMD_INDEX_SET_SAMPLING_DIVIDER:
+            SetSamplingDividerCommand(RequireConnection(), nrhs, prhs);
+            break;
+        case CMD_INDEX_SET_GPIO:
+            SetGPIOCommand(RequireConnection(), nlhs, plhs, nrhs, prhs);
+            break;
+        case CMD_INDEX_GET_SHUNT_DATA: {
+            ControlData* c = RequireConnection();
+            if (nrhs != 2) Fail("\tFrequencies array argument missing.\n");
+            if (nlhs != 1) Fail(kMsgOneReturnVariable);
+            GetShuntData(c, prhs, plhs);
+            break;
+        }
+        default:
+            Fail("\tUnknown command.\n");
+    }
+}
+
+}  // namespace
+
+bool IsConnected() { return currentConnection != nullptr; }
+
+uint16_t FindCommand(const char* text) {
+    if (text[0] == REPEAT_LAST_COMMAND) return lastCommandIndex;
+    uint16_t index = NO_COMMAND;
+    for (uint16_t i = 0; i < NO_COMMAND; ++i) {
+        if (std::strcmp(text, kCommandWords[i]) == 0) {
+            index = i;
+            break;
+        }
+    }
+    lastCommandIndex = index;
+    return index;
+}
+
+extern "C" VARNELO_EXPORT void mexFunction(int nlhs, mxArray* plhs[], int nrhs,
+                                           const mxArray* prhs[]) {
+    host::EnterHostCall();
+    host::FlushPrints();
+    std::string error;
+    bool failed = false;
+    try {
+        RunCommand(nlhs, plhs, nrhs, prhs);
+    } catch (const CommandError& e) {
+        error = e.message;
+        failed = true;
+    }
+    host::FlushPrints();
+    if (failed) host::RaiseError(error.c_str());
+}

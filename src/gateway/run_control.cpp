@@ -1,0 +1,74 @@
+// GetDevInfo, Start and Stop: the instrument's identity and the switching of
+// internally paced measurement.
+#include <cstdio>
+#include <cstring>
+
+#include "gateway/handlers.h"
+#include "host/command_error.h"
+#include "host/host.h"
+#include "link/link.h"
+#include "platform/platform.h"
+
+namespace {
+
+void SendOpcode(ControlData* connection, uint16_t opcode) {
+    connection->cmdWords[1] = opcode;
+    SendCommand(connection, 2);
+}
+
+uint16_t MeasurementReadLength(const ControlData* connection) {
+    return static_cast<uint16_t>(connection->linesPerRead * DATA_LINE_SIZE);
+}
+
+}  // namespace
+
+void GetDevInfoCommand(ControlData* connection, char* infoText, size_t infoTextSize,
+                       mxArray* plhs[]) {
+    if (connection->deviceInfo[0] == '\0' || connection->serialNumber[0] == '\0')
+        Fail("\tDevice info data missing\n");
+
+    connection->rxLength = FRAME_DEVICE_INFO_LENGTH;
+    SetUpRxRequest(connection);
+    platform::SleepMs(10);
+
+    char info[DEVICE_INFO_SIZE];
+    {
+        ReplyWait reply(connection);
+        SendOpcode(connection, CMD_GET_DEV_INFO);
+        if (!reply.Wait(100)) Fail("\tError: Device did not respond to command.\n");
+        // The receive thread filled deviceInfo before it handed the reply over.
+        std::memcpy(info, connection->deviceInfo, sizeof info);
+        info[sizeof info - 1] = '\0';
+    }
+    host::FlushPrints();
+
+    // While a measurement runs, the reads must go back to whole data lines,
+    // or every later line would be lost until Stop and Start.
+    if (connection->mode != MODE_IDLE) {
+        connection->rxLength = MeasurementReadLength(connection);
+        SetUpRxRequest(connection);
+    }
+
+    std::snprintf(infoText, infoTextSize, "Device[%d] S/N:%s%s", connection->deviceIndex,
+                  connection->serialNumber, info);
+    plhs[0] = host::CreateString(infoText);
+}
+
+void StartCommand(ControlData* connection) {
+    if (connection->mode != MODE_IDLE)
+        Fail("\tDevice already in measuring mode, send 'Stop' command.\n");
+    connection->mode = MODE_MEASURING;
+    connection->rxLength = MeasurementReadLength(connection);
+    SetUpRxRequest(connection);
+    platform::SleepMs(10);
+    SendOpcode(connection, CMD_START);
+}
+
+void StopCommand(ControlData* connection) {
+    if (connection->mode == MODE_IDLE) Fail("\tDevice already in idle mode.\n");
+    if (connection->mode == MODE_EXT_TRIGGER)
+        Fail("\tDevice is in external trigger measuring mode, send 'SetExternalTrigger' "
+             "command with 'Off' argument.\n");
+    connection->mode = MODE_IDLE;
+    SendOpcode(connection, CMD_STOP);
+}

@@ -1,0 +1,249 @@
+// The device setting commands: each validates its arguments, encodes them
+// into the one argument word cmdWords[2] and sends a 3-word frame. Besides
+// its frame, SetExternalTrigger starts and ends triggered measurement,
+// SetSamplingDivider decides how many lines one bulk read carries, and
+// SetGPIO returns the GPIO state.
+#include <cmath>
+#include <cstring>
+
+#include "gateway/handlers.h"
+#include "host/command_error.h"
+#include "host/host.h"
+#include "link/link.h"
+#include "link/protocol.h"
+#include "platform/platform.h"
+
+namespace {
+
+const char kSyntaxError[] = "\tCommand syntax error.\n";
+const char kNotNumeric[] = "\tArgument 2. is not numeric.\n";
+const char kIdleOnly[] =
+    "\tThis command is allowed only in idle mode. For idle mode send 'Stop' or "
+    "'SetExternalTrigger' command.\n";
+const char kNoResponse[] = "\tDevice did not respond to command.\n";
+const char kInvalidDivider[] =
+    "\tInvalid samplingrate divider value. Expected values are: 1, 2, 4, 6, 8, 10, 12, 14, "
+    "16, 20, 24, 28, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 196, 224, 256, 320, 384, "
+    "448, 512, 640, 768, 896, 1024, 1280, 1536, 1792\n";
+const char kExtTriggerWarning[] =
+    "\tW A R N I N G  -  To disable external trigger send 'SetExternalTrigger' command with "
+    "'Off' argument only when SYNC-IO input is low, otherwice this command is ignored and "
+    "CtrlCmdError flag will be set.\n";
+
+// The pause that lets the receive thread start its read of the new length.
+constexpr uint32_t kRetunePauseMs = 10;
+constexpr uint32_t kReplyTimeoutMs = 100;
+
+// Text of a word argument, or null when it is not text.
+const char* WordOf(const mxArray* argument) {
+    if (!mxIsChar(argument)) return nullptr;
+    return mxArrayToString(argument);
+}
+
+bool IsWord(const char* text, const char* word) {
+    return text != nullptr && std::strcmp(text, word) == 0;
+}
+
+// "On" -> 1, "Off" -> 0, anything else -> -1.
+int SwitchValue(const char* text) {
+    if (IsWord(text, "On")) return 1;
+    if (IsWord(text, "Off")) return 0;
+    return -1;
+}
+
+// "1x", "2x", "5x", "10x" -> gain code 0..3; anything else -> -1.
+int GainCode(const char* text) {
+    static const char* const kGainWords[] = {"1x", "2x", "5x", "10x"};
+    for (int code = 0; code < 4; ++code) {
+        if (IsWord(text, kGainWords[code])) return code;
+    }
+    return -1;
+}
+
+// The low 16 bits of a number truncated toward zero, as two's-complement
+// integer arithmetic would give them. Values with no integer meaning (NaN,
+// infinities) give 0 rather than an undefined conversion.
+uint16_t LowWordOf(double value) {
+    double whole = std::trunc(value);
+    if (!std::isfinite(whole)) return 0;
+    double rest = std::fmod(whole, 65536.0);
+    if (rest < 0) rest += 65536.0;
+    return static_cast<uint16_t>(rest);
+}
+
+void SendArgumentWord(ControlData* connection, uint16_t opcode, uint16_t argument) {
+    connection->cmdWords[1] = opcode;
+    connection->cmdWords[2] = argument;
+    SendCommand(connection, 3);
+}
+
+}  // namespace
+
+void SetCompensationCommand(ControlData* connection, int nrhs, const mxArray* prhs[]) {
+    if (nrhs != 3) {
+        Fail("\tCompensation arguments missing. Argument 2. is compensation 'On' / 'Off', "
+             "argument 3. is compensation measurement 'On' / 'Off'.\n");
+    }
+    if (!mxIsChar(prhs[1]) || !mxIsChar(prhs[2])) Fail(kSyntaxError);
+    int compensation = SwitchValue(WordOf(prhs[1]));
+    if (compensation < 0) Fail(kSyntaxError);
+    int measurement = SwitchValue(WordOf(prhs[2]));
+    if (measurement < 0) Fail(kSyntaxError);
+    uint16_t word = static_cast<uint16_t>((compensation ? 0x00FF : 0) | (measurement ? 0xFF00 : 0));
+    SendArgumentWord(connection, CMD_SET_COMPENSATION, word);
+}
+
+void SetExcitationLevelCommand(ControlData* connection, int nrhs, const mxArray* prhs[]) {
+    if (nrhs != 2) Fail("\tExcitation level step is not specified.\n");
+    if (!mxIsDouble(prhs[1])) Fail(kNotNumeric);
+    // Compared as a double, so that NaN, infinities and huge values are
+    // refused instead of wrapping into range through an integer conversion.
+    double level = std::trunc(mxGetScalar(prhs[1]));
+    if (!(level >= 0.0 && level <= 255.0)) {
+        Fail("\tLevel value out of range, value of 0...255 expected.\n");
+    }
+    SendArgumentWord(connection, CMD_SET_EXCITATION_LEVEL, static_cast<uint16_t>(level));
+}
+
+void SetInputGainCommand(ControlData* connection, int nrhs, const mxArray* prhs[]) {
+    if (nrhs != 3) {
+        Fail("\tGain values missing. Argument 2. is CH-A gain, argument 3. is CH-B gain: "
+             "'1x', '2x', '5x', '10x'.\n");
+    }
+    if (!mxIsChar(prhs[1]) || !mxIsChar(prhs[2])) Fail(kSyntaxError);
+    int gainA = GainCode(WordOf(prhs[1]));
+    if (gainA < 0) Fail(kSyntaxError);
+    int gainB = GainCode(WordOf(prhs[2]));
+    if (gainB < 0) Fail(kSyntaxError);
+    SendArgumentWord(connection, CMD_SET_INPUT_GAIN, static_cast<uint16_t>(gainA | (gainB << 2)));
+}
+
+void SetExternalTriggerCommand(ControlData* connection, int nrhs, const mxArray* prhs[]) {
+    if (nrhs != 2) {
+        Fail("\tCommand argument missing. Argument 2. can be 'On' / 'Off'.\n");
+    }
+    if (!mxIsChar(prhs[1])) Fail(kSyntaxError);
+    if (connection->mode.load() == MODE_MEASURING) {
+        Fail("\tDevice is in measuring mode, send 'Stop' command.\n");
+    }
+    const char* word = WordOf(prhs[1]);
+    int on = SwitchValue(word);
+    if (on == 1) {
+        if (connection->mode.load() == MODE_EXT_TRIGGER) {
+            Fail("\tDevice is already in external trigger measuring mode, send "
+                 "'SetExternalTrigger' command with 'Off' argument.\n");
+        }
+        // The mode goes first: the receive thread must store the lines that
+        // follow the retune, and a failed retune leaves the mode in force so
+        // that 'Off' can still end it.
+        connection->mode.store(MODE_EXT_TRIGGER);
+        connection->rxLength.store(static_cast<uint16_t>(connection->linesPerRead * DATA_LINE_SIZE));
+        SetUpRxRequest(connection);
+        platform::SleepMs(kRetunePauseMs);
+        SendArgumentWord(connection, CMD_SET_EXTERNAL_TRIGGER, 1);
+        host::Print("%s", kExtTriggerWarning);
+    } else if (on == 0) {
+        if (connection->mode.load() == MODE_IDLE) Fail("\tDevice already in idle mode.\n");
+        connection->mode.store(MODE_IDLE);
+        SendArgumentWord(connection, CMD_SET_EXTERNAL_TRIGGER, 0);
+    } else {
+        Fail(kSyntaxError);
+    }
+}
+
+void SetBatterySupplyCommand(ControlData* connection, int nrhs, const mxArray* prhs[]) {
+    if (nrhs != 2) {
+        Fail("\tCommand arguments missing. Argument 2. is battery supply state of 'On' / "
+             "'Off'.\n");
+    }
+    if (!mxIsChar(prhs[1])) Fail(kSyntaxError);
+    int on = SwitchValue(WordOf(prhs[1]));
+    if (on < 0) Fail(kSyntaxError);
+    SendArgumentWord(connection, CMD_SET_BATTERY_SUPPLY, static_cast<uint16_t>(on));
+}
+
+void FindDividerCode(double value, uint32_t* index, uint16_t* code) {
+    // Compared as doubles: 65537 must not alias divider 1 through a 16-bit
+    // conversion, and NaN or infinities match nothing.
+    for (uint32_t i = 0; i < DIVIDER_COUNT; ++i) {
+        if (value == static_cast<double>(dividerValues[i])) {
+            *index = i;
+            *code = dividerCodes[i];
+            return;
+        }
+    }
+    Fail(kInvalidDivider);
+}
+
+void SetSamplingDividerCommand(ControlData* connection, int nrhs, const mxArray* prhs[]) {
+    if (nrhs != 2) {
+        Fail("\tCommand argument missing. Argument 2. is samplingrate divider value. Valid "
+             "samplingrate divider values are: 1, 2, 4, 6, 8, 10, 12, 14, 16, 20, 24, 28, 32, "
+             "40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 196, 224, 256, 320, 384, 448, 512, "
+             "640, 768, 896, 1024, 1280, 1536, 1792\n");
+    }
+    if (!mxIsDouble(prhs[1])) Fail(kNotNumeric);
+    if (connection->mode.load() != MODE_IDLE) Fail(kIdleOnly);
+    double value = std::trunc(mxGetScalar(prhs[1]));
+    uint32_t index = 0;
+    uint16_t code = 0;
+    FindDividerCode(value, &index, &code);
+    connection->samplingDivider = dividerValues[index];
+    connection->linesPerRead = LinesPerReadForDivider(index, dividerValues[index]);
+    SendArgumentWord(connection, CMD_SET_SAMPLING_DIVIDER, code);
+}
+
+void SetGPIOCommand(ControlData* connection, int nlhs, mxArray* plhs[], int nrhs,
+                    const mxArray* prhs[]) {
+    if (nrhs != 3) Fail("\tArguments missing.\n");
+    if (nlhs != 2) Fail("\tTwo return variable expected\n");
+    // The values are read as scalars without a type or range test; an
+    // argument that holds no scalar at all (empty, cell, structure) has no
+    // value to send and counts as missing.
+    for (int i = 1; i <= 2; ++i) {
+        if (mxIsEmpty(prhs[i]) || !(mxIsNumeric(prhs[i]) || mxIsChar(prhs[i]))) {
+            Fail("\tArguments missing.\n");
+        }
+    }
+    uint16_t first = LowWordOf(mxGetScalar(prhs[1]));
+    uint16_t second = LowWordOf(mxGetScalar(prhs[2]));
+    uint16_t word = static_cast<uint16_t>((first << 3) | second);
+
+    connection->replyData.store(nullptr);
+    if (connection->mode.load() != MODE_IDLE) {
+        // While measuring the instrument sends no GPIO reply; the state
+        // comes from the latest data line.
+        SendArgumentWord(connection, CMD_SET_GPIO, word);
+        ReportGpioState(connection, plhs, nullptr);
+        return;
+    }
+    connection->rxLength.store(FRAME_GPIO_STATE_LENGTH);
+    SetUpRxRequest(connection);
+    platform::SleepMs(kRetunePauseMs);
+    // Set up before the frame goes out, so that a prompt reply is not missed.
+    ReplyWait wait(connection);
+    SendArgumentWord(connection, CMD_SET_GPIO, word);
+    ReportGpioState(connection, plhs, &wait);
+}
+
+void ReportGpioState(ControlData* connection, mxArray* plhs[], ReplyWait* wait) {
+    uint8_t first = 0;
+    uint8_t second = 0;
+    if (connection->mode.load() != MODE_IDLE || wait == nullptr) {
+        second = LatestGpioByte(connection);
+    } else {
+        bool answered = wait->Wait(kReplyTimeoutMs);
+        const uint8_t* payload = answered ? connection->replyData.load() : nullptr;
+        uint8_t state = payload ? payload[0] : 0;
+        wait->Release();
+        host::FlushPrints();
+        // A hand-off that carried no GPIO payload is no answer either.
+        if (!payload) Fail(kNoResponse);
+        first = static_cast<uint8_t>((state >> 3) & 7);
+        second = static_cast<uint8_t>(state & 7);
+    }
+    plhs[0] = host::CreateColumn(mxUINT8_CLASS, 1);
+    plhs[1] = host::CreateColumn(mxUINT8_CLASS, 1);
+    static_cast<uint8_t*>(host::RealData(plhs[0]))[0] = first;
+    static_cast<uint8_t*>(host::RealData(plhs[1]))[0] = second;
+}

@@ -1,0 +1,152 @@
+// The host layer: printing that is safe from any thread, and thin wrappers
+// over the mx calls the module builds its results with.
+#include "host/host.h"
+
+#include <atomic>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+#include <mutex>
+#include <string>
+#include <thread>
+
+namespace host {
+namespace {
+
+// Text from threads other than the host's waits here until the host's
+// thread prints it. Bounded, so that a thread printing in a loop cannot
+// exhaust memory while the host is busy; what overflows is counted.
+struct PrintQueue {
+    std::mutex lock;
+    std::deque<std::string> messages;
+    size_t dropped = 0;
+};
+
+PrintQueue& Queue() {
+    static PrintQueue queue;
+    return queue;
+}
+
+std::atomic<std::thread::id> hostThread{};
+
+bool OnHostThread() { return hostThread.load() == std::this_thread::get_id(); }
+
+std::string FormatText(const char* format, va_list args) {
+    va_list copy;
+    va_copy(copy, args);
+    char small[256];
+    int n = std::vsnprintf(small, sizeof small, format, copy);
+    va_end(copy);
+    if (n < 0) return std::string();
+    if (static_cast<size_t>(n) < sizeof small) return std::string(small, static_cast<size_t>(n));
+    std::string text(static_cast<size_t>(n) + 1, '\0');
+    std::vsnprintf(&text[0], text.size(), format, args);
+    text.resize(static_cast<size_t>(n));
+    return text;
+}
+
+}  // namespace
+
+void EnterHostCall() { hostThread.store(std::this_thread::get_id()); }
+
+void FlushPrints() {
+    if (!OnHostThread()) return;
+    std::deque<std::string> pending;
+    size_t dropped = 0;
+    {
+        PrintQueue& q = Queue();
+        std::lock_guard<std::mutex> guard(q.lock);
+        pending.swap(q.messages);
+        dropped = q.dropped;
+        q.dropped = 0;
+    }
+    for (const std::string& text : pending) mexPrintf("%s", text.c_str());
+    if (dropped > 0) {
+        mexPrintf("\t(%zu further messages from the receive thread were dropped)\n", dropped);
+    }
+}
+
+void Print(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    std::string text = FormatText(format, args);
+    va_end(args);
+    if (OnHostThread()) {
+        FlushPrints();  // keep the order: what other threads queued came first
+        mexPrintf("%s", text.c_str());
+        return;
+    }
+    PrintQueue& q = Queue();
+    std::lock_guard<std::mutex> guard(q.lock);
+    if (q.messages.size() < kPrintQueueCapacity) {
+        q.messages.push_back(std::move(text));
+    } else {
+        ++q.dropped;
+    }
+}
+
+void Lock() { mexLock(); }
+void Unlock() { mexUnlock(); }
+bool IsLocked() { return mexIsLocked(); }
+void RegisterAtExit(void (*hook)()) { mexAtExit(hook); }
+
+mxArray* CreateColumn(mxClassID classId, size_t n, bool complex) {
+    mwSize dims[1] = {static_cast<mwSize>(n)};
+    return mxCreateNumericArray(1, dims, classId, complex ? mxCOMPLEX : mxREAL);
+}
+
+mxArray* CreateNumericMatrix(mxClassID classId, size_t rows, size_t columns, bool complex) {
+    mwSize dims[2] = {static_cast<mwSize>(rows), static_cast<mwSize>(columns)};
+    return mxCreateNumericArray(2, dims, classId, complex ? mxCOMPLEX : mxREAL);
+}
+
+mxArray* CreateDoubleMatrix(size_t rows, size_t columns, bool complex) {
+    return mxCreateDoubleMatrix(static_cast<mwSize>(rows), static_cast<mwSize>(columns),
+                                complex ? mxCOMPLEX : mxREAL);
+}
+
+mxArray* CreateString(const char* text) { return mxCreateString(text); }
+
+mxArray* CreateStruct(const char* const* names, int count) {
+    return mxCreateStructMatrix(1, 1, count, const_cast<const char**>(names));
+}
+
+void SetField(mxArray* structure, int position, mxArray* value) {
+    mxSetFieldByNumber(structure, 0, position, value);
+}
+
+void DestroyArray(mxArray* array) {
+    if (array) mxDestroyArray(array);
+}
+
+void* RealData(const mxArray* array) { return mxGetData(array); }
+void* ImagData(const mxArray* array) { return mxGetImagData(array); }
+
+bool IsChar(const mxArray* a) { return mxIsChar(a); }
+bool IsDouble(const mxArray* a) { return mxIsDouble(a); }
+bool IsComplex(const mxArray* a) { return mxIsComplex(a); }
+bool IsSparse(const mxArray* a) { return mxIsSparse(a); }
+bool IsEmpty(const mxArray* a) { return mxIsEmpty(a); }
+bool IsNumeric(const mxArray* a) { return mxIsNumeric(a); }
+size_t Rows(const mxArray* a) { return mxGetM(a); }
+size_t Columns(const mxArray* a) { return mxGetN(a); }
+size_t ElementCount(const mxArray* a) { return mxGetNumberOfElements(a); }
+double Scalar(const mxArray* a) { return mxGetScalar(a); }
+char* ArrayToString(const mxArray* a) { return mxArrayToString(a); }
+
+mxArray* CallSpline(mxArray* x, mxArray* y, mxArray* xi) {
+    mxArray* inputs[3] = {x, y, xi};
+    mxArray* outputs[1] = {nullptr};
+    if (mexCallMATLAB(1, outputs, 3, inputs, "spline") != 0) return nullptr;
+    return outputs[0];
+}
+
+void RaiseError(const char* message) {
+    mexErrMsgTxt(message);
+    // mexErrMsgTxt never returns; this only satisfies [[noreturn]].
+    std::abort();
+}
+
+}  // namespace host

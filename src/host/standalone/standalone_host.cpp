@@ -1,0 +1,342 @@
+// The standalone host's mx arrays, printing, lock and exit hook, and
+// mexCallMATLAB for spline. Column-major storage with separate real and
+// imaginary data, as MATLAB's separate-complex API presents arrays.
+#include "host/standalone/standalone_host.h"
+
+#include <atomic>
+#include <cmath>
+#include <cstdarg>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "host/standalone/spline.h"
+
+struct mxArray_tag {
+    mxClassID classId = mxDOUBLE_CLASS;
+    std::vector<size_t> dims{0, 0};
+    bool complex = false;
+    bool sparse = false;
+    std::vector<uint8_t> real;
+    std::vector<uint8_t> imag;
+    std::vector<std::string> fieldNames;  // structures: 1 x 1 only
+    std::vector<mxArray*> fields;
+};
+
+namespace {
+
+std::atomic<long> liveArrays{0};
+std::mutex printLock;
+std::string printed;
+bool echo = false;
+int lockCount = 0;
+void (*atExitHook)() = nullptr;
+std::vector<char*> callStrings;  // mxArrayToString results, reclaimed when a call ends
+
+size_t ElementSize(mxClassID c) {
+    switch (c) {
+        case mxDOUBLE_CLASS: case mxINT64_CLASS: case mxUINT64_CLASS: return 8;
+        case mxSINGLE_CLASS: case mxINT32_CLASS: case mxUINT32_CLASS: return 4;
+        case mxINT16_CLASS: case mxUINT16_CLASS: case mxCHAR_CLASS: return 2;
+        case mxINT8_CLASS: case mxUINT8_CLASS: case mxLOGICAL_CLASS: return 1;
+        default: return 0;
+    }
+}
+
+size_t Count(const mxArray* a) {
+    size_t n = 1;
+    for (size_t d : a->dims) n *= d;
+    return n;
+}
+
+mxArray* NewArray(mxClassID c, std::vector<size_t> dims, bool complex) {
+    // One dimension gives a column, as MATLAB shapes it.
+    if (dims.size() == 1) dims.push_back(1);
+    if (dims.empty()) dims = {0, 0};
+    auto* a = new mxArray_tag;
+    a->classId = c;
+    a->dims = dims;
+    a->complex = complex;
+    size_t bytes = Count(a) * ElementSize(c);
+    a->real.assign(bytes, 0);
+    if (complex) a->imag.assign(bytes, 0);
+    ++liveArrays;
+    return a;
+}
+
+double ElementAsDouble(const mxArray* a, size_t i) {
+    const uint8_t* p = a->real.data() + i * ElementSize(a->classId);
+    switch (a->classId) {
+        case mxDOUBLE_CLASS: { double v; std::memcpy(&v, p, 8); return v; }
+        case mxSINGLE_CLASS: { float v; std::memcpy(&v, p, 4); return v; }
+        case mxINT8_CLASS: return *reinterpret_cast<const int8_t*>(p);
+        case mxUINT8_CLASS: case mxLOGICAL_CLASS: return *p;
+        case mxINT16_CLASS: { int16_t v; std::memcpy(&v, p, 2); return v; }
+        case mxUINT16_CLASS: case mxCHAR_CLASS: { uint16_t v; std::memcpy(&v, p, 2); return v; }
+        case mxINT32_CLASS: { int32_t v; std::memcpy(&v, p, 4); return v; }
+        case mxUINT32_CLASS: { uint32_t v; std::memcpy(&v, p, 4); return v; }
+        case mxINT64_CLASS: { int64_t v; std::memcpy(&v, p, 8); return static_cast<double>(v); }
+        case mxUINT64_CLASS: { uint64_t v; std::memcpy(&v, p, 8); return static_cast<double>(v); }
+        default: return 0.0;
+    }
+}
+
+void ReclaimCallStrings() {
+    for (char* s : callStrings) std::free(s);
+    callStrings.clear();
+}
+
+}  // namespace
+
+// ---- The mex/mx API ----
+
+extern "C" {
+
+void mexErrMsgTxt(const char* text) { throw standalone::HostError{text ? text : ""}; }
+
+int mexPrintf(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    char buffer[4096];
+    int n = std::vsnprintf(buffer, sizeof buffer, format, args);
+    va_end(args);
+    std::lock_guard<std::mutex> guard(printLock);
+    printed += buffer;
+    if (echo) std::cout << buffer << std::flush;
+    return n;
+}
+
+void mexLock(void) { ++lockCount; }
+void mexUnlock(void) {
+    if (lockCount > 0) --lockCount;
+}
+bool mexIsLocked(void) { return lockCount > 0; }
+int mexAtExit(void (*hook)(void)) {
+    atExitHook = hook;
+    return 0;
+}
+
+int mexCallMATLAB(int nlhs, mxArray* plhs[], int nrhs, mxArray* prhs[], const char* name) {
+    if (std::strcmp(name, "spline") != 0 || nrhs != 3 || nlhs != 1) {
+        throw standalone::HostError{std::string("Undefined function '") + name + "'."};
+    }
+    const mxArray *x = prhs[0], *y = prhs[1], *xi = prhs[2];
+    size_t n = Count(x);
+    if (Count(y) != n || x->classId != mxDOUBLE_CLASS || y->classId != mxDOUBLE_CLASS ||
+        xi->classId != mxDOUBLE_CLASS) {
+        throw standalone::HostError{"spline: x and y must be double vectors of the same length"};
+    }
+    size_t m = Count(xi);
+    mxArray* out = NewArray(mxDOUBLE_CLASS, xi->dims, false);
+    std::string error;
+    standalone::CubicSpline(reinterpret_cast<const double*>(x->real.data()),
+                            reinterpret_cast<const double*>(y->real.data()), n,
+                            reinterpret_cast<const double*>(xi->real.data()), m,
+                            reinterpret_cast<double*>(out->real.data()), &error);
+    if (!error.empty()) {
+        mxDestroyArray(out);
+        throw standalone::HostError{error};
+    }
+    plhs[0] = out;
+    return 0;
+}
+
+bool mxIsChar(const mxArray* a) { return a->classId == mxCHAR_CLASS; }
+bool mxIsDouble(const mxArray* a) { return a->classId == mxDOUBLE_CLASS; }
+bool mxIsComplex(const mxArray* a) { return a->complex; }
+bool mxIsSparse(const mxArray* a) { return a->sparse; }
+bool mxIsEmpty(const mxArray* a) { return Count(a) == 0; }
+bool mxIsNumeric(const mxArray* a) {
+    return a->classId >= mxDOUBLE_CLASS && a->classId <= mxUINT64_CLASS;
+}
+
+char* mxArrayToString(const mxArray* a) {
+    if (a->classId != mxCHAR_CLASS) return nullptr;
+    size_t n = Count(a);
+    char* s = static_cast<char*>(std::malloc(n + 1));
+    for (size_t i = 0; i < n; ++i) s[i] = static_cast<char>(ElementAsDouble(a, i));
+    s[n] = '\0';
+    callStrings.push_back(s);
+    return s;
+}
+
+double mxGetScalar(const mxArray* a) {
+    if (Count(a) == 0 || ElementSize(a->classId) == 0) return 0.0;
+    return ElementAsDouble(a, 0);
+}
+
+size_t mxGetM(const mxArray* a) { return a->dims[0]; }
+size_t mxGetN(const mxArray* a) {
+    size_t n = 1;
+    for (size_t i = 1; i < a->dims.size(); ++i) n *= a->dims[i];
+    return n;
+}
+size_t mxGetNumberOfElements(const mxArray* a) { return Count(a); }
+double* mxGetPr(const mxArray* a) {
+    return a->classId == mxDOUBLE_CLASS ? reinterpret_cast<double*>(const_cast<uint8_t*>(a->real.data())) : nullptr;
+}
+double* mxGetPi(const mxArray* a) {
+    return a->classId == mxDOUBLE_CLASS && a->complex
+               ? reinterpret_cast<double*>(const_cast<uint8_t*>(a->imag.data()))
+               : nullptr;
+}
+void* mxGetData(const mxArray* a) { return const_cast<uint8_t*>(a->real.data()); }
+void* mxGetImagData(const mxArray* a) {
+    return a->complex ? const_cast<uint8_t*>(a->imag.data()) : nullptr;
+}
+
+mxArray* mxCreateString(const char* text) {
+    size_t n = std::strlen(text);
+    mxArray* a = NewArray(mxCHAR_CLASS, {1, n}, false);
+    for (size_t i = 0; i < n; ++i) {
+        uint16_t c = static_cast<unsigned char>(text[i]);
+        std::memcpy(a->real.data() + 2 * i, &c, 2);
+    }
+    return a;
+}
+
+mxArray* mxCreateNumericArray(mwSize ndim, const mwSize* dims, mxClassID classId,
+                              mxComplexity complexity) {
+    std::vector<size_t> d(dims, dims + ndim);
+    return NewArray(classId, d, complexity == mxCOMPLEX);
+}
+
+mxArray* mxCreateDoubleMatrix(mwSize rows, mwSize columns, mxComplexity complexity) {
+    return NewArray(mxDOUBLE_CLASS, {rows, columns}, complexity == mxCOMPLEX);
+}
+
+mxArray* mxCreateStructMatrix(mwSize rows, mwSize columns, int fieldCount,
+                              const char** fieldNames) {
+    mxArray* a = NewArray(mxSTRUCT_CLASS, {rows, columns}, false);
+    for (int i = 0; i < fieldCount; ++i) a->fieldNames.push_back(fieldNames[i]);
+    a->fields.assign(static_cast<size_t>(fieldCount) * Count(a), nullptr);
+    return a;
+}
+
+void mxSetFieldByNumber(mxArray* structure, mwIndex index, int field, mxArray* value) {
+    size_t slot = index * structure->fieldNames.size() + static_cast<size_t>(field);
+    if (structure->fields.at(slot)) mxDestroyArray(structure->fields[slot]);
+    structure->fields[slot] = value;
+}
+
+void mxDestroyArray(mxArray* a) {
+    if (!a) return;
+    for (mxArray* f : a->fields) mxDestroyArray(f);
+    delete a;
+    --liveArrays;
+}
+
+}  // extern "C"
+
+// ---- The test-side API ----
+
+namespace standalone {
+
+CallResult::CallResult(CallResult&& other) noexcept : outputs(std::move(other.outputs)) {
+    other.outputs.clear();
+}
+CallResult& CallResult::operator=(CallResult&& other) noexcept {
+    if (this != &other) {
+        for (mxArray* a : outputs) mxDestroyArray(a);
+        outputs = std::move(other.outputs);
+        other.outputs.clear();
+    }
+    return *this;
+}
+CallResult::~CallResult() {
+    for (mxArray* a : outputs) mxDestroyArray(a);
+}
+
+CallResult Call(int nlhs, std::vector<mxArray*> inputs) {
+    struct InputGuard {
+        std::vector<mxArray*>& inputs;
+        ~InputGuard() {
+            for (mxArray* a : inputs) mxDestroyArray(a);
+            ReclaimCallStrings();
+        }
+    } guard{inputs};
+    // MATLAB always offers at least one output slot.
+    std::vector<mxArray*> plhs(static_cast<size_t>(nlhs < 1 ? 1 : nlhs), nullptr);
+    std::vector<const mxArray*> prhs(inputs.begin(), inputs.end());
+    CallResult result;
+    try {
+        mexFunction(nlhs, plhs.data(), static_cast<int>(prhs.size()), prhs.data());
+    } catch (const HostError&) {
+        for (mxArray* a : plhs) mxDestroyArray(a);
+        throw;
+    }
+    for (int i = 0; i < nlhs; ++i) result.outputs.push_back(plhs[static_cast<size_t>(i)]);
+    if (nlhs < 1 && plhs[0]) mxDestroyArray(plhs[0]);
+    return result;
+}
+
+mxArray* String(const char* text) { return mxCreateString(text); }
+
+mxArray* Double(double value) {
+    mxArray* a = NewArray(mxDOUBLE_CLASS, {1, 1}, false);
+    std::memcpy(a->real.data(), &value, 8);
+    return a;
+}
+
+mxArray* DoubleMatrix(size_t rows, size_t columns, const std::vector<double>& real,
+                      const std::vector<double>* imag) {
+    mxArray* a = NewArray(mxDOUBLE_CLASS, {rows, columns}, imag != nullptr);
+    std::memcpy(a->real.data(), real.data(), std::min(real.size() * 8, a->real.size()));
+    if (imag) std::memcpy(a->imag.data(), imag->data(), std::min(imag->size() * 8, a->imag.size()));
+    return a;
+}
+
+mxArray* Numeric(mxClassID classId, size_t rows, size_t columns, bool complex) {
+    return NewArray(classId, {rows, columns}, complex);
+}
+
+mxArray* Cell() { return NewArray(mxCELL_CLASS, {1, 1}, false); }
+mxArray* Struct() {
+    const char* names[1] = {"a"};
+    return mxCreateStructMatrix(1, 1, 1, names);
+}
+mxArray* Sparse(size_t rows, size_t columns, bool complex) {
+    mxArray* a = NewArray(mxDOUBLE_CLASS, {rows, columns}, complex);
+    a->sparse = true;
+    return a;
+}
+
+std::string GetString(const mxArray* a) {
+    std::string s;
+    for (size_t i = 0; i < Count(a); ++i) s += static_cast<char>(ElementAsDouble(a, i));
+    return s;
+}
+
+const mxArray* GetField(const mxArray* structure, const char* name) {
+    for (size_t i = 0; i < structure->fieldNames.size(); ++i)
+        if (structure->fieldNames[i] == name) return structure->fields[i];
+    return nullptr;
+}
+
+std::vector<std::string> FieldNames(const mxArray* structure) { return structure->fieldNames; }
+
+mxClassID ClassOf(const mxArray* a) { return a->classId; }
+
+std::string TakePrinted() {
+    std::lock_guard<std::mutex> guard(printLock);
+    std::string text;
+    text.swap(printed);
+    return text;
+}
+
+void SetEcho(bool on) { echo = on; }
+
+int LockCount() { return lockCount; }
+
+void RunAtExit() {
+    if (atExitHook) atExitHook();
+}
+
+long LiveArrays() { return liveArrays.load(); }
+
+}  // namespace standalone

@@ -1,0 +1,64 @@
+// The standalone host: the mex/mx calls the module uses, implemented with
+// MATLAB's documented behaviour, so the module runs in unit tests and
+// benchmarks without MATLAB or Octave. This header is the test-side API.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "mex.h"
+
+namespace standalone {
+
+// What mexErrMsgTxt throws: the text exactly as the module raised it.
+struct HostError {
+    std::string message;
+};
+
+// Results of one mexFunction call. Owns the output arrays.
+struct CallResult {
+    std::vector<mxArray*> outputs;
+    CallResult() = default;
+    CallResult(CallResult&& other) noexcept;
+    CallResult& operator=(CallResult&& other) noexcept;
+    CallResult(const CallResult&) = delete;
+    CallResult& operator=(const CallResult&) = delete;
+    ~CallResult();
+    const mxArray* operator[](size_t i) const { return outputs.at(i); }
+};
+
+// Calls mexFunction with nlhs outputs and the given inputs (the first is the
+// command word). The inputs are consumed (destroyed after the call). Throws
+// HostError when the module raised an error.
+CallResult Call(int nlhs, std::vector<mxArray*> inputs);
+
+// Argument makers.
+mxArray* String(const char* text);
+mxArray* Double(double value);
+mxArray* DoubleMatrix(size_t rows, size_t columns, const std::vector<double>& real,
+                      const std::vector<double>* imag = nullptr);
+mxArray* Numeric(mxClassID classId, size_t rows, size_t columns, bool complex = false);
+mxArray* Cell();
+mxArray* Struct();
+mxArray* Sparse(size_t rows, size_t columns, bool complex = false);
+
+// Output readers.
+std::string GetString(const mxArray* a);
+const mxArray* GetField(const mxArray* structure, const char* name);
+std::vector<std::string> FieldNames(const mxArray* structure);
+mxClassID ClassOf(const mxArray* a);
+
+// Everything mexPrintf printed since the last call to TakePrinted.
+std::string TakePrinted();
+// Also echo printed text to stdout (off by default).
+void SetEcho(bool echo);
+
+// The module's lock count and unload: RunAtExit runs the registered exit
+// hook as the host does when it clears the module or exits.
+int LockCount();
+void RunAtExit();
+
+// Live mxArray count, for leak checks in tests.
+long LiveArrays();
+
+}  // namespace standalone

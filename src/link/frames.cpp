@@ -1,0 +1,89 @@
+// Outgoing command frames and the command side of the reply hand-off.
+#include <chrono>
+
+#include "host/command_error.h"
+#include "host/host.h"
+#include "link/link.h"
+#include "usb/usb_device.h"
+
+namespace {
+
+bool Obtained(uint32_t waitResult) {
+    return waitResult == platform::kWaitSignaled || waitResult == platform::kWaitAbandoned;
+}
+
+// True once the receive thread has ended (or was never started): nothing
+// will hand a reply over any more.
+bool ReceiveThreadEnded(const ControlData* connection) {
+    uint32_t status = 0;
+    return connection->rxThread == nullptr ||
+           platform::GetThreadExitStatus(connection->rxThread, &status);
+}
+
+}  // namespace
+
+void SendCommand(ControlData* connection, uint32_t wordCount) {
+    // The staging area holds CMD_WORD_COUNT words; a longer frame cannot
+    // have been staged.
+    if (wordCount > CMD_WORD_COUNT) wordCount = CMD_WORD_COUNT;
+    for (uint32_t i = 0; i < wordCount; ++i) {
+        WriteU16(&connection->txBuffer[2 * i], connection->cmdWords[i]);
+    }
+    uint32_t written = 0;
+    // A write refused before reaching the transport leaves the last error
+    // untouched; clearing it first makes that case report 87 too.
+    platform::SetLastErrorCode(0);
+    if (!UsbBulkWrite(connection->usb, connection->txBuffer, 2 * wordCount, &written)) {
+        uint32_t code = platform::GetLastErrorCode();
+        if (code == 0) code = kUsbInvalidParameter;
+        host::Print("\tUSB Write Error [%d] - %s\n", static_cast<int>(code), SystemErrorText(code));
+    }
+}
+
+void SetUpRxRequest(ControlData* connection) {
+    // The cancel ends the pending read at once; if the thread is between
+    // reads the signal stays set and ends its next pending read instead.
+    platform::SetEventObject(connection->breakCurrentBulkRead);
+    const bool between = Obtained(platform::WaitForObject(connection->rxMutex, 1000));
+    if (between) platform::ReleaseMutexObject(connection->rxMutex);
+    if (!between) Fail("\tSetUpRxRequest() failed.\n");
+}
+
+ReplyWait::ReplyWait(ControlData* connection)
+    : connection_(connection), handOffsBefore_(connection->handOffCount.load()) {}
+
+ReplyWait::~ReplyWait() { Release(); }
+
+void ReplyWait::Release() {
+    if (!held_) return;
+    held_ = false;
+    platform::ReleaseMutexObject(connection_->replyMutex);
+}
+
+bool ReplyWait::Wait(uint32_t timeoutMs) {
+    if (held_) return true;
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    uint32_t remaining = timeoutMs;
+    for (;;) {
+        const uint32_t result = platform::WaitForObject(connection_->replyMutex, remaining);
+        if (!Obtained(result)) return false;
+        if (result == platform::kWaitSignaled &&
+            connection_->handOffCount.load() != handOffsBefore_) {
+            held_ = true;
+            return true;
+        }
+        // An abandoned mutex or one that no hand-off since the request let
+        // go: rxBuffer holds nothing of ours. Give it straight back.
+        platform::ReleaseMutexObject(connection_->replyMutex);
+        if (result == platform::kWaitAbandoned || ReceiveThreadEnded(connection_)) return false;
+        // The thread is alive, inside the hand-off of an earlier reply; our
+        // own reply comes with a later hand-off. The pause keeps us from
+        // taking the mutex over and over while the thread sleeps.
+        platform::SleepMs(1);
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        if (left <= 0) return false;
+        remaining = static_cast<uint32_t>(left);
+    }
+}

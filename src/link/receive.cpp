@@ -1,0 +1,172 @@
+// The receive thread: the only reader of the bulk IN pipe. It keeps one read
+// of rxLength bytes going, scans every full-length read for frames, stores
+// data lines in the ring while a measurement runs and hands replies to the
+// waiting command through replyMutex.
+#include <cstring>
+
+#include "host/host.h"
+#include "link/link.h"
+#include "usb/usb_device.h"
+
+namespace {
+
+constexpr uint32_t kStatusStopped = 0;
+constexpr uint32_t kStatusFailed = 0xFFFFFFFFu;       // replyMutex not had at start, or 31 on a full read
+constexpr uint32_t kStatusFailedShort = 0xFFFFFFFEu;  // 31 on a short read
+
+// Pauses after a failed read: a device that keeps failing with anything
+// but 31 would otherwise spin the thread and flood the command window.
+// Doubles per consecutive failure; a good read starts it over.
+constexpr uint32_t kFirstFailurePauseMs = 10;
+constexpr uint32_t kLongestFailurePauseMs = 1000;
+
+bool Obtained(uint32_t waitResult) {
+    return waitResult == platform::kWaitSignaled || waitResult == platform::kWaitAbandoned;
+}
+
+// Lets a waiting command take replyMutex, then takes it back. Returns false
+// when the thread does not own the mutex afterwards.
+//
+// The command reads the reply straight out of rxBuffer, so the thread must
+// not start its next read while the command still holds the mutex: it
+// waits for it in 100 ms steps for as long as the connection runs. Only
+// when it is told to stop does it give up, since it then reads no more.
+bool PassReplyMutex(ControlData* connection) {
+    // Counted before the release, so a command that takes the mutex in the
+    // window below always sees the new count.
+    connection->handOffCount.fetch_add(1);
+    platform::ReleaseMutexObject(connection->replyMutex);
+    platform::SleepMs(1);
+    for (;;) {
+        const uint32_t result = platform::WaitForObject(connection->replyMutex, 100);
+        if (Obtained(result)) return true;
+        if (result != platform::kWaitTimeout || connection->running.load() != 1) return false;
+    }
+}
+
+// The number of bytes a frame of this kind occupies; 0 for an unknown kind.
+uint32_t FrameLength(uint16_t kind) {
+    switch (kind) {
+        case FRAME_DATA_LINE: return FRAME_DATA_LINE_LENGTH;
+        case FRAME_DEVICE_INFO: return FRAME_DEVICE_INFO_LENGTH;
+        case FRAME_EEPROM_DATA: return FRAME_EEPROM_DATA_LENGTH;
+        case FRAME_CONF_DATA: return FRAME_CONF_DATA_LENGTH;
+        case FRAME_GPIO_STATE: return FRAME_GPIO_STATE_LENGTH;
+        default: return 0;
+    }
+}
+
+// Acts on the whole frame at frame. Returns false when a hand-off left the
+// thread without replyMutex (it is being stopped): the scan ends there.
+bool ActOnFrame(ControlData* connection, uint16_t kind, const uint8_t* frame) {
+    switch (kind) {
+        case FRAME_DATA_LINE:
+            if (connection->mode.load() != MODE_IDLE) StoreLine(connection, frame);
+            return true;
+        case FRAME_DEVICE_INFO: {
+            std::memcpy(connection->deviceInfo, frame + DEVICE_INFO_PAYLOAD_OFFSET,
+                        DEVICE_INFO_TEXT_LENGTH);
+            const bool owned = PassReplyMutex(connection);
+            connection->replyData.store(frame + DEVICE_INFO_PAYLOAD_OFFSET);
+            return owned;
+        }
+        case FRAME_EEPROM_DATA:
+            connection->replyData.store(frame + EEPROM_DATA_PAYLOAD_OFFSET);
+            return PassReplyMutex(connection);
+        case FRAME_CONF_DATA:
+            connection->replyData.store(frame + CONF_DATA_PAYLOAD_OFFSET);
+            return PassReplyMutex(connection);
+        case FRAME_GPIO_STATE:
+            connection->replyData.store(frame + GPIO_STATE_PAYLOAD_OFFSET);
+            return PassReplyMutex(connection);
+        default:
+            return true;
+    }
+}
+
+// Prints a read error with its code and the system's text for it.
+void PrintReadError(uint32_t code, bool fullLength) {
+    if (fullLength) {
+        host::Print("\tUSB Read Error [%d] - %s \n\tSend 'Disconnect' Command.\n",
+                    static_cast<int>(code), SystemErrorText(code));
+    } else {
+        host::Print("\tUSB Read Error [%d] - %s\n\tSend 'Disconnect' Command.\n",
+                    static_cast<int>(code), SystemErrorText(code));
+    }
+}
+
+uint32_t EndThread(ControlData* connection, uint32_t status) {
+    // Leave replyMutex free rather than abandoned; a reply wait tells a
+    // free mutex from a hand-off by handOffCount. Fails harmlessly when the
+    // thread does not own it.
+    platform::ReleaseMutexObject(connection->replyMutex);
+    return status;
+}
+
+}  // namespace
+
+void HandOffReply(ControlData* connection) { PassReplyMutex(connection); }
+
+void ParseRxBuffer(ControlData* connection, uint32_t count) {
+    if (count == 0 || count > RX_BUFFER_SIZE) return;
+    const uint8_t* buffer = connection->rxBuffer;
+    uint32_t p = 0;
+    // Every read below stays inside the count bytes received: a sync word
+    // whose kind or body would reach past them is skipped like stray bytes.
+    while (p + 1 < count) {
+        if (ReadU16(buffer + p) != SYNC_WORD || p + 4 > count) {
+            ++p;
+            continue;
+        }
+        const uint16_t kind = ReadU16(buffer + p + 2);
+        const uint32_t length = FrameLength(kind);
+        if (length == 0 || length > count - p) {
+            ++p;
+            continue;
+        }
+        if (!ActOnFrame(connection, kind, buffer + p)) return;
+        p += length;
+    }
+}
+
+uint32_t ReceiveThread(void* argument) {
+    ControlData* connection = static_cast<ControlData*>(argument);
+    if (!Obtained(platform::WaitForObject(connection->replyMutex, 1))) return kStatusFailed;
+
+    // Not reset between reads: a read that writes no count leaves the last one.
+    uint32_t transferred = 0;
+    uint32_t failurePauseMs = 0;
+    for (;;) {
+        const bool haveRxMutex = Obtained(platform::WaitForObject(connection->rxMutex, 10));
+        const uint32_t code = UsbBulkRead(connection->usb, connection->rxBuffer,
+                                          connection->rxLength.load(), &transferred,
+                                          kUsbNoTimeout, connection->breakCurrentBulkRead);
+        if (haveRxMutex) platform::ReleaseMutexObject(connection->rxMutex);
+
+        // rxLength afresh: a command may have retuned it during the read.
+        const bool fullLength = transferred == connection->rxLength.load();
+        if (fullLength && code == kUsbSuccess) {
+            ParseRxBuffer(connection, transferred);
+        } else if (code == kUsbGenFailure) {
+            PrintReadError(code, fullLength);
+            return EndThread(connection, fullLength ? kStatusFailed : kStatusFailedShort);
+        } else if (fullLength) {
+            PrintReadError(code, true);
+        }
+
+        if (code == kUsbSuccess) {
+            failurePauseMs = 0;
+        } else {
+            failurePauseMs = failurePauseMs == 0 ? kFirstFailurePauseMs
+                                                 : (failurePauseMs * 2 > kLongestFailurePauseMs
+                                                        ? kLongestFailurePauseMs
+                                                        : failurePauseMs * 2);
+            // Waiting on the cancel event rather than sleeping: Disconnect and
+            // SetUpRxRequest signal it, so neither waits out the pause. A
+            // consumed signal is not missed; the thread is between reads and
+            // the next read uses the current rxLength.
+            platform::WaitForObject(connection->breakCurrentBulkRead, failurePauseMs);
+        }
+        if (connection->running.load() != 1) return EndThread(connection, kStatusStopped);
+    }
+}
