@@ -1,0 +1,285 @@
+// The USB contract of usb/usb_device.h over simulated instruments.
+//
+// The bus holds the settings of the instruments "plugged in", in member-index
+// order. Opening an interface builds a fresh instrument from its settings and
+// closing it destroys the instrument, so every connection starts from a
+// powered-up device. A read blocks on the device's manual-reset event, which
+// the instrument's thread sets whenever a transfer is ready, and on the
+// caller's cancel event.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <mutex>
+#include <string>
+
+#include "platform/platform.h"
+#include "sim/sim_bus.h"
+#include "usb/usb_device.h"
+
+struct UsbDevice {
+    uint32_t memberIndex;
+    sim::SimInstrument* instrument;
+    platform::Handle readEvent;  // manual-reset; set when a read could make progress
+};
+
+namespace sim {
+namespace {
+
+struct Bus {
+    std::mutex mutex;
+    std::vector<SimSettings> instruments{SimSettings()};
+    bool classUnknown = false;
+    bool setExplicitly = false;  // a test chose the set-up: leave the environment alone
+    bool environmentRead = false;
+    std::map<uint32_t, UsbDevice*> open;
+};
+
+Bus& TheBus() {
+    static Bus bus;
+    return bus;
+}
+
+bool SameGuid(const UsbGuid& a, const UsbGuid& b) {
+    return a.data1 == b.data1 && a.data2 == b.data2 && a.data3 == b.data3 &&
+           std::memcmp(a.data4, b.data4, sizeof a.data4) == 0;
+}
+
+// Comma-separated numbers (decimal, or hexadecimal with 0x).
+std::vector<unsigned long> ParseList(const char* text) {
+    std::vector<unsigned long> values;
+    const char* p = text;
+    while (p != nullptr && *p != '\0') {
+        char* end = nullptr;
+        const unsigned long value = std::strtoul(p, &end, 0);
+        if (end == p) {
+            ++p;  // skip a separator or anything unparsable
+            continue;
+        }
+        values.push_back(value);
+        p = end;
+    }
+    return values;
+}
+
+bool EnvironmentFlag(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && value[0] != '\0' && std::strcmp(value, "0") != 0;
+}
+
+std::vector<SimSettings> SettingsFromEnvironment() {
+    if (EnvironmentFlag("VARNELO_SIM_NONE")) return {};
+    uint32_t count = 1;
+    if (const char* devices = std::getenv("VARNELO_SIM_DEVICES")) {
+        const std::vector<unsigned long> n = ParseList(devices);
+        if (!n.empty()) count = static_cast<uint32_t>(n[0] > 16 ? 16 : n[0]);
+    }
+    std::vector<SimSettings> list(count);
+    for (uint32_t i = 0; i < count; ++i) {
+        char serial[32];
+        std::snprintf(serial, sizeof serial, "VN2024-%04u", i + 1);
+        list[i].serialNumber = serial;
+        list[i].hasSerialNumber = !EnvironmentFlag("VARNELO_SIM_NO_SERIAL");
+    }
+    if (const char* held = std::getenv("VARNELO_SIM_HELD")) {
+        for (unsigned long index : ParseList(held)) {
+            if (index < count) list[index].heldByOtherProgram = true;
+        }
+    }
+    if (const char* silent = std::getenv("VARNELO_SIM_SILENT")) {
+        for (unsigned long opcode : ParseList(silent)) {
+            for (SimSettings& s : list) s.silentOpcodes.push_back(static_cast<uint16_t>(opcode));
+        }
+    }
+    return list;
+}
+
+void WakeReader(void* context) {
+    platform::SetEventObject(static_cast<UsbDevice*>(context)->readEvent);
+}
+
+UsbDevice* FailOpen(uint32_t code) {
+    platform::SetLastErrorCode(code);
+    return nullptr;
+}
+
+}  // namespace
+
+void SimBusSetInstruments(const std::vector<SimSettings>& instruments) {
+    Bus& bus = TheBus();
+    std::lock_guard<std::mutex> lock(bus.mutex);
+    bus.instruments = instruments;
+    bus.classUnknown = false;
+    bus.setExplicitly = true;
+}
+
+void SimBusSetClassUnknown(bool unknown) {
+    Bus& bus = TheBus();
+    std::lock_guard<std::mutex> lock(bus.mutex);
+    bus.classUnknown = unknown;
+    bus.setExplicitly = true;
+}
+
+void SimBusReset() { SimBusSetInstruments({SimSettings()}); }
+
+SimInstrument* SimBusOpenedInstrument(uint32_t memberIndex) {
+    Bus& bus = TheBus();
+    std::lock_guard<std::mutex> lock(bus.mutex);
+    auto it = bus.open.find(memberIndex);
+    return it == bus.open.end() ? nullptr : it->second->instrument;
+}
+
+uint32_t SimBusOpenCount() {
+    Bus& bus = TheBus();
+    std::lock_guard<std::mutex> lock(bus.mutex);
+    return static_cast<uint32_t>(bus.open.size());
+}
+
+void SimBusConfigureFromEnvironment() {
+    std::vector<SimSettings> list = SettingsFromEnvironment();
+    Bus& bus = TheBus();
+    std::lock_guard<std::mutex> lock(bus.mutex);
+    bus.instruments = std::move(list);
+    bus.classUnknown = false;
+    bus.environmentRead = true;
+}
+
+}  // namespace sim
+
+using sim::TheBus;
+
+UsbDevice* OpenUsbDevice(const UsbGuid* guid, uint32_t memberIndex) {
+    if (guid == nullptr) return sim::FailOpen(kUsbInvalidParameter);
+    sim::Bus& bus = TheBus();
+    bool readEnvironment = false;
+    {
+        std::lock_guard<std::mutex> lock(bus.mutex);
+        readEnvironment = !bus.setExplicitly && !bus.environmentRead;
+    }
+    if (readEnvironment) sim::SimBusConfigureFromEnvironment();
+
+    std::lock_guard<std::mutex> lock(bus.mutex);
+    if (bus.classUnknown || !sim::SameGuid(*guid, kVarneloInterfaceGuid)) {
+        return sim::FailOpen(kUsbDevNotExist);
+    }
+    if (memberIndex >= bus.instruments.size()) return sim::FailOpen(kUsbDeviceNotConnected);
+    const sim::SimSettings& settings = bus.instruments[memberIndex];
+    // An interface that another program (or another open here) holds.
+    if (settings.heldByOtherProgram || bus.open.count(memberIndex) != 0) {
+        return sim::FailOpen(kUsbAccessDenied);
+    }
+    platform::Handle readEvent = platform::CreateEventObject(true, false);
+    if (readEvent == nullptr) return sim::FailOpen(kUsbNotEnoughMemory);
+    auto* device = new UsbDevice{memberIndex, sim::SimCreateInstrument(settings), readEvent};
+    sim::SimSetInReadyCallback(device->instrument, sim::WakeReader, device);
+    bus.open[memberIndex] = device;
+    return device;
+}
+
+bool CloseUsbDevice(UsbDevice* device) {
+    if (device == nullptr) return false;
+    {
+        sim::Bus& bus = TheBus();
+        std::lock_guard<std::mutex> lock(bus.mutex);
+        bus.open.erase(device->memberIndex);
+    }
+    // The instrument's thread may still be telling the event; it has ended
+    // when the instrument is destroyed.
+    sim::SimDestroyInstrument(device->instrument);
+    platform::CloseObject(device->readEvent);
+    delete device;
+    return true;
+}
+
+bool UsbGetDescriptor(UsbDevice* device, uint8_t descriptorType, uint8_t index,
+                      uint16_t languageId, uint8_t* buffer, uint32_t bufferLength,
+                      uint32_t* lengthTransferred) {
+    if (device == nullptr || buffer == nullptr || lengthTransferred == nullptr || bufferLength == 0) {
+        platform::SetLastErrorCode(kUsbInvalidParameter);
+        return false;
+    }
+    const sim::SimSettings& settings = sim::SimGetSettings(device->instrument);
+    constexpr uint8_t kStringDescriptor = 3;
+    std::vector<uint8_t> descriptor;
+    if (descriptorType == kStringDescriptor && index == 0) {
+        descriptor = {4, kStringDescriptor, 0x09, 0x04};  // supported languages: en-US
+    } else if (descriptorType == kStringDescriptor && languageId == 0x0409 &&
+               (index == 1 || index == 2 || (index == 3 && settings.hasSerialNumber))) {
+        const std::string text =
+            index == 1 ? std::string("Varnelo") : index == 2 ? std::string("Varnelo VN-15") : settings.serialNumber;
+        const size_t units = text.size() > 126 ? 126 : text.size();
+        descriptor.assign(2 + 2 * units, 0);
+        descriptor[0] = static_cast<uint8_t>(descriptor.size());
+        descriptor[1] = kStringDescriptor;
+        for (size_t i = 0; i < units; ++i) descriptor[2 + 2 * i] = static_cast<uint8_t>(text[i]);
+    } else {
+        // The device stalls a request for a descriptor it does not have.
+        platform::SetLastErrorCode(kUsbGenFailure);
+        return false;
+    }
+    // A control transfer delivers at most the buffer's length; bLength keeps
+    // the descriptor's full size.
+    const uint32_t n = descriptor.size() < bufferLength ? static_cast<uint32_t>(descriptor.size()) : bufferLength;
+    std::memcpy(buffer, descriptor.data(), n);
+    *lengthTransferred = n;
+    return true;
+}
+
+bool UsbBulkWrite(UsbDevice* device, const uint8_t* data, uint32_t length, uint32_t* bytesWritten) {
+    if (device == nullptr || data == nullptr || bytesWritten == nullptr || length == 0) return false;
+    if (!sim::SimHandleOutTransfer(device->instrument, data, length)) {
+        const sim::SimSettings& settings = sim::SimGetSettings(device->instrument);
+        *bytesWritten = 0;
+        platform::SetLastErrorCode(settings.failWrites ? settings.writeErrorCode : kUsbGenFailure);
+        return false;
+    }
+    *bytesWritten = length;
+    return true;
+}
+
+uint32_t UsbBulkRead(UsbDevice* device, uint8_t* buffer, uint32_t length, uint32_t* bytesRead,
+                     uint32_t timeoutMs, platform::Handle cancelEvent) {
+    if (device == nullptr || buffer == nullptr || bytesRead == nullptr || length == 0) {
+        return kUsbInvalidParameter;
+    }
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline =
+        Clock::now() + std::chrono::milliseconds(timeoutMs == kUsbNoTimeout ? 0 : timeoutMs);
+    const platform::Handle objects[2] = {device->readEvent, cancelEvent};
+    const uint32_t objectCount = cancelEvent != nullptr ? 2 : 1;
+    bool pending = false;
+    for (;;) {
+        // Reset before looking, so a transfer that arrives after the look
+        // sets the event again and the wait below sees it.
+        platform::ResetEventObject(device->readEvent);
+        uint32_t received = 0;
+        bool deviceFailed = false;
+        if (sim::SimTakeInTransfer(device->instrument, buffer, length, &received, &deviceFailed)) {
+            *bytesRead = received;
+            return kUsbSuccess;
+        }
+        // A failure seen before the read went pending leaves the count as it
+        // was, as a read that fails at once does on the real stack.
+        if (deviceFailed) return kUsbGenFailure;
+        if (!pending) {
+            pending = true;
+            *bytesRead = 0;
+        }
+        uint32_t waitMs = platform::kInfinite;
+        if (timeoutMs != kUsbNoTimeout) {
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+            waitMs = left.count() > 0 ? static_cast<uint32_t>(left.count()) : 0;
+        }
+        const uint32_t result = platform::WaitForAnyObject(objectCount, objects, waitMs);
+        if (result == platform::kWaitSignaled) continue;
+        if (result == platform::kWaitSignaled + 1) {
+            // The abort of the transfer; a slow device takes its time over it.
+            const uint32_t slowAbortMs = sim::SimGetSettings(device->instrument).ignoreCancelMs;
+            if (slowAbortMs != 0) platform::SleepMs(slowAbortMs);
+            return kUsbSuccess;
+        }
+        // Time-out (258) or a failed wait: the transfer is aborted.
+        return result == platform::kWaitTimeout ? kUsbWaitTimeout : kUsbWaitFailed;
+    }
+}
