@@ -459,13 +459,13 @@ void HandleEepromFrame(SimInstrument& in, const uint8_t* f, Clock::time_point no
     QueueReplyLocked(in, EepromDataFrame(in, n), true, now);
 }
 
-void HandleFrameLocked(SimInstrument& in, const uint8_t* f, Clock::time_point now) {
+void HandleFrameLocked(SimInstrument& in, const uint8_t* f, size_t length, Clock::time_point now) {
     const uint16_t opcode = ReadU16(f + 2);
     ++in.stats.framesReceived;
     in.stats.lastOpcode = opcode;
     const auto& silent = in.settings.silentOpcodes;
     if (std::find(silent.begin(), silent.end(), opcode) != silent.end()) return;
-    const uint16_t arg = ReadU16(f + 4);  // only read for frames of three words or more
+    const uint16_t arg = length >= 6 ? ReadU16(f + 4) : 0;  // the argument word, if any
     switch (opcode) {
         case CMD_START:
             StartStreamLocked(in, kModeMeasuring, now);
@@ -669,7 +669,7 @@ bool SimHandleOutTransfer(SimInstrument* instrument, const uint8_t* data, size_t
             ++p;
             continue;
         }
-        HandleFrameLocked(in, data + p, now);
+        HandleFrameLocked(in, data + p, frameLength, now);
         p += frameLength;
     }
     ProduceDueLocked(in, now);

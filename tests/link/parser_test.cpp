@@ -149,6 +149,7 @@ TEST_F(LinkParser, FramesReachingPastCountAreNotActedOn) {
     PutBytes(c, 100, MakeLine(1));
     ParseRxBuffer(c, 200);
     // A configuration reply that would end beyond the 768-byte buffer.
+    PutBytes(c, 0, std::vector<uint8_t>(RX_BUFFER_SIZE, 0));
     PutBytes(c, 600, MakeFrame(FRAME_CONF_DATA, 168, 0));
     ParseRxBuffer(c, RX_BUFFER_SIZE);
     // A sync word whose kind would lie beyond the count, and one whose

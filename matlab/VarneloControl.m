@@ -1,0 +1,116 @@
+%VARNELOCONTROL Drive a Varnelo series USB multi-frequency impedance instrument.
+%   VarneloControl(COMMAND, ...) runs one command on the instrument. COMMAND
+%   is one of the 17 command words below, matched exactly (case-sensitive,
+%   no abbreviation, no blanks). The further inputs and the outputs depend
+%   on the command. The module keeps one connection at a time.
+%
+%   Modes. A connection is always in one of three modes:
+%     idle              after Connect, Stop and SetExternalTrigger('Off')
+%     measuring         after Start: the instrument streams data lines
+%     external trigger  after SetExternalTrigger('On'): one data line per
+%                       edge on the instrument's SYNC-IO input
+%   "Runs in" below names the modes in which a command is accepted; in any
+%   other mode it raises the message given in the reference.
+%
+%   Connection
+%     VarneloControl('Connect')
+%         Opens the first instrument that no other program holds, prints
+%         the start-up banner, the device index, the serial number and the
+%         instrument's information text. Runs when not connected.
+%     VarneloControl('Disconnect')
+%         Stops a running measurement, closes the instrument and prints
+%         "Varnelo device USB connection closed...". Runs in every mode.
+%     INFO = VarneloControl('GetDevInfo')
+%         INFO is a char row 'Device[<index>] S/N:<serial><information
+%         text>'. Runs in every mode.
+%
+%   Measurement
+%     VarneloControl('Start')
+%         Starts internally paced measurement. Runs in idle mode.
+%     VarneloControl('Stop')
+%         Ends internally paced measurement. Runs in measuring mode.
+%     D = VarneloControl('GetData', N)
+%         Takes the N oldest unread lines (N a positive double, truncated
+%         toward zero) from the module's 500-line ring, waiting for lines
+%         that have not arrived yet. D is a 1x1 struct, one row per line:
+%           SysErrors               N x 1  uint16  instrument error flags
+%           MeasurementCycleCount   N x 1  uint32  cycle counter
+%           MeasurementCyclePeriod  N x 1  uint32  cycle period
+%           MaxChA, MinChA          N x 1  uint16  channel A extremes
+%           MaxChB, MinChB          N x 1  uint16  channel B extremes
+%           ImpedanceModule         N x 15 single  |Z| at the 15 bins
+%           ImpedancePhase          N x 15 single  phase at the 15 bins
+%           BatteryLevel            N x 1  uint16
+%           ChargerStatus           N x 1  uint16
+%           GPIOState               N x 1  uint16
+%         When a line does not come within the polling period (lines per
+%         read x divider + 20 ms, + 10000 ms under external trigger) the
+%         time-out is printed and the remaining rows are 0. Runs in
+%         measuring and external trigger mode.
+%     VarneloControl('SetExternalTrigger', 'On' | 'Off')
+%         'On' starts externally triggered measurement (idle mode only) and
+%         prints a warning about switching it off; 'Off' ends it (external
+%         trigger mode only).
+%
+%   Settings (sent to the instrument; the module keeps only the divider)
+%     VarneloControl('SetSamplingDivider', DIV)
+%         DIV is one of 1, 2, 4, 6, 8, 10, 12, 14, 16, 20, 24, 28, 32, 40,
+%         48, 56, 64, 80, 96, 112, 128, 160, 192, 196, 224, 256, 320, 384,
+%         448, 512, 640, 768, 896, 1024, 1280, 1536, 1792. Runs in idle mode.
+%     VarneloControl('SetExcitationLevel', LEVEL)
+%         LEVEL is 0..255 (truncated toward zero). Runs in every mode.
+%     VarneloControl('SetInputGain', GAINA, GAINB)
+%         Channel A and channel B gains, each '1x', '2x', '5x' or '10x'.
+%         Runs in every mode.
+%     VarneloControl('SetCompensation', COMP, COMPMEAS)
+%         COMP switches compensation, COMPMEAS compensation measurement;
+%         each 'On' or 'Off'. Runs in every mode.
+%     VarneloControl('SetBatterySupply', 'On' | 'Off')
+%         Runs in every mode.
+%     [A, B] = VarneloControl('SetGPIO', FIRST, SECOND)
+%         Sets the two 3-bit GPIO fields (FIRST in bits 5-3, SECOND in bits
+%         2-0) and needs exactly two outputs, each a uint8. In idle mode A
+%         and B are the two fields the instrument reports back. While
+%         measuring, A is 0 and B is the whole GPIO byte of the latest data
+%         line (both fields). Runs in every mode.
+%
+%   Calibration
+%     C = VarneloControl('GetConfData')
+%         C is a 1x1 struct:
+%           FrequencyCount             1 x 1  uint16
+%           FrequencyBins              15 x 1 uint16  the bins' frequency words
+%           ShuntComplexValues         15 x 1 complex single
+%           CompensationComplexValues  15 x 1 complex single
+%         Runs in idle mode.
+%     VarneloControl('SetShuntVal', Z)
+%     VarneloControl('SetCompVal', Z)
+%         Upload the shunt or the compensation table: Z is a complex double
+%         array with exactly 15 columns (a 1x15 row), sent as single
+%         precision. Nothing is read back; use GetConfData. Runs in every
+%         mode.
+%     ZS = VarneloControl('GetShuntData', F)
+%         Reads the front end's EEPROM calibration, checks its CRC and
+%         interpolates the shunt impedance at the first 15 frequencies of
+%         the double array F (none may be 0). ZS is 1x15 complex double, the
+%         shape SetShuntVal takes. Runs in every mode.
+%
+%   Errors. A refused or failed command raises an error whose message
+%   begins with a tab; in GNU Octave it reads "VarneloControl: <message>".
+%   Messages that do not end a command (USB errors, data time-outs, the
+%   external trigger warning) are printed. docs/commands.md in the project
+%   lists every message of every command.
+%
+%   Example
+%     VarneloControl('Connect');
+%     disp(VarneloControl('GetDevInfo'));
+%     VarneloControl('Start');
+%     d = VarneloControl('GetData', 100);   % d.ImpedanceModule is 100 x 15
+%     VarneloControl('Stop');
+%     VarneloControl('Disconnect');
+%
+%   This file holds the help text only; the command itself is the compiled
+%   module beside it (VarneloControl.mex in Octave, VarneloControl.mexw64 in
+%   MATLAB on Windows), which MATLAB and Octave call in its place.
+%
+%   See also the examples folder: acquire_continuous, acquire_external_trigger,
+%   calibration_roundtrip, gpio_lines.

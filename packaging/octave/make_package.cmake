@@ -1,0 +1,36 @@
+# Assembles an Octave package tarball from a built module:
+#   cmake -DMODULE=<VarneloControl.mex> -DHELP=<VarneloControl.m>
+#         -DTEMPLATES=<this folder> -DVERSION=<x.y.z> -DSTAGING=<dir>
+#         -DOUTPUT=<file.tar.gz> -P make_package.cmake
+# The tarball holds one folder, varnelo-control-<version>/, with DESCRIPTION,
+# COPYING, INDEX and inst/ (the module and its help text), as pkg install
+# expects.
+foreach(var MODULE HELP TEMPLATES VERSION STAGING OUTPUT)
+  if(NOT DEFINED ${var})
+    message(FATAL_ERROR "make_package.cmake: ${var} is not set")
+  endif()
+endforeach()
+if(NOT EXISTS ${MODULE})
+  message(FATAL_ERROR "make_package.cmake: no module at ${MODULE}")
+endif()
+
+set(name varnelo-control-${VERSION})
+set(root ${STAGING}/${name})
+file(REMOVE_RECURSE ${root})
+file(MAKE_DIRECTORY ${root}/inst)
+
+# pkg wants a date; SOURCE_DATE_EPOCH, when set, makes it reproducible.
+string(TIMESTAMP PACKAGE_DATE "%Y-%m-%d" UTC)
+set(PACKAGE_VERSION ${VERSION})
+configure_file(${TEMPLATES}/DESCRIPTION.in ${root}/DESCRIPTION @ONLY)
+file(COPY ${TEMPLATES}/COPYING ${TEMPLATES}/INDEX DESTINATION ${root})
+file(COPY ${MODULE} ${HELP} DESTINATION ${root}/inst)
+
+get_filename_component(output_dir ${OUTPUT} DIRECTORY)
+file(MAKE_DIRECTORY ${output_dir})
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar czf ${OUTPUT} ${name}
+  WORKING_DIRECTORY ${STAGING} RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "make_package.cmake: tar failed (${rc})")
+endif()
+message(STATUS "Octave package: ${OUTPUT}")
