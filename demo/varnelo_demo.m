@@ -11,28 +11,29 @@ function varnelo_demo(outDir)
 %   Run it against the simulated build (build/sim) to try the module
 %   without an instrument, or against a real one: the code is the same.
 
-if nargin < 1
-  outDir = pwd;
-end
+  if nargin < 1
+    outDir = pwd;
+  end
 
-% -- Connect: the module prints its banner, the serial number and the
-% instrument's information text. From here on the module holds the
-% instrument; always end with Disconnect, also when something fails.
-VarneloControl('Connect');
-try
-  run_session(outDir);
-catch err
+  % -- Connect: the module prints its banner, the serial number and the
+  % instrument's information text. From here on the module holds the
+  % instrument; always end with Disconnect, also when something fails.
+  VarneloControl('Connect');
+  try
+    run_session(outDir);
+  catch err
+    VarneloControl('Disconnect');
+    rethrow(err);
+  end
   VarneloControl('Disconnect');
-  rethrow(err);
 end
-VarneloControl('Disconnect');
 
 function run_session(outDir)
-% The simulated instrument's bin words are FFT bin numbers 1 kHz wide; a
-% real instrument's bin width comes with its documentation.
-binWidthHz = 1000;
-streamSeconds = 2;
-linesPerCall = 20;
+  % The simulated instrument's bin words are FFT bin numbers 1 kHz wide; a
+  % real instrument's bin width comes with its documentation.
+  binWidthHz = 1000;
+  streamSeconds = 2;
+  linesPerCall = 20;
 
   info = VarneloControl('GetDevInfo');
   fprintf('Identity:      %s\n', info);
@@ -55,17 +56,17 @@ linesPerCall = 20;
   % lines that have not arrived yet. Call often enough that the ring
   % never fills, or the oldest lines are overwritten.
   VarneloControl('Start');
+  fprintf('Streaming:     ');
   chunks = {};
-  taken = 0;
   t0 = tic;
   while toc(t0) < streamSeconds
-    d = VarneloControl('GetData', linesPerCall);
-    chunks{end + 1} = d; %#ok<AGROW>
-    taken = taken + linesPerCall;
-    fprintf('\rStreaming:     %4d lines, %4.1f s', taken, toc(t0));
+    chunks{end + 1} = VarneloControl('GetData', linesPerCall); %#ok<AGROW>
+    fprintf('.');  % one dot per GetData call
+    flush_output();
   end
-  fprintf('\n');
+  elapsed = toc(t0);
   VarneloControl('Stop');
+  fprintf(' %d lines in %.1f s\n', numel(chunks) * linesPerCall, elapsed);
 
   data = join_lines(chunks);
   % Rows that a time-out left unfilled are all zero.
@@ -96,9 +97,13 @@ linesPerCall = 20;
 end
 
 function pngFile = plot_results(outDir, freqHz, medMod, medPhase, zMod, timeS)
+  device = '-dpng';
   if exist('OCTAVE_VERSION', 'builtin')
-    % Headless Octave draws through gnuplot without a window.
+    % Headless Octave draws through gnuplot without a window; gnuplot's
+    % own cairo PNG terminal needs no Ghostscript.
+    warning('off', 'Octave:gnuplot-graphics');
     graphics_toolkit('gnuplot');
+    device = '-dpngcairo';
   end
   fig = figure('visible', 'off');
   subplot(3, 1, 1);
@@ -122,17 +127,24 @@ function pngFile = plot_results(outDir, freqHz, medMod, medPhase, zMod, timeS)
     mkdir(outDir);
   end
   pngFile = fullfile(outDir, 'varnelo_demo.png');
-  print(fig, pngFile, '-dpng', '-r100');
+  print(fig, pngFile, device, '-r100');
   close(fig);
 end
 
 function data = join_lines(chunks)
-% Stacks the rows of several GetData results into one structure.
-data = chunks{1};
-names = fieldnames(data);
-for c = 2:numel(chunks)
-  for f = 1:numel(names)
-    data.(names{f}) = [data.(names{f}); chunks{c}.(names{f})];
+  % Stacks the rows of several GetData results into one structure.
+  data = chunks{1};
+  names = fieldnames(data);
+  for c = 2:numel(chunks)
+    for f = 1:numel(names)
+      data.(names{f}) = [data.(names{f}); chunks{c}.(names{f})];
+    end
   end
 end
+
+function flush_output()
+  % Octave buffers the command window; MATLAB prints at once.
+  if exist('OCTAVE_VERSION', 'builtin')
+    fflush(stdout);
+  end
 end

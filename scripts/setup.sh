@@ -7,7 +7,7 @@ PACKAGES=(
   build-essential cmake pkg-config
   libgtest-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
-  octave liboctave-dev gnuplot-nox
+  octave liboctave-dev gnuplot-nox fonts-freefont-otf
   g++-mingw-w64-x86-64 mingw-w64-x86-64-dev wine64
   libusb-1.0-0-dev umockdev libumockdev-dev
   valgrind

@@ -63,6 +63,7 @@ ctest_suite() {
 
 suite ctest ctest_suite
 suite octave bash tests/octave/run_suite.sh "$BUILD_DIR"
+suite asan bash scripts/asan.sh
 [ -f scripts/tsan.sh ] && suite tsan bash scripts/tsan.sh
 [ -f scripts/fuzz.sh ] && suite fuzz bash scripts/fuzz.sh
 [ -f scripts/test_windows.sh ] && suite windows bash scripts/test_windows.sh

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <ftw.h>
 #include <gtest/gtest.h>
+#include <linux/ioctl.h>
 #include <linux/usbdevice_fs.h>
 #include <sys/stat.h>
 #include <umockdev.h>
@@ -441,8 +442,7 @@ MockUsb::~MockUsb() {
     }
     g_object_unref(impl_->testbed);
     // umockdev removes its folder when the testbed goes; make sure.
-    if (!rootDir_.empty() && access(rootDir_.c_str(), F_OK) == 0)
-        nftw(rootDir_.c_str(), RemoveEntry, 16, FTW_DEPTH | FTW_PHYS);
+    if (!rootDir_.empty() && access(rootDir_.c_str(), F_OK) == 0) RemoveTree(rootDir_.c_str());
 }
 
 MockDevice* MockUsb::AddDevice(const DeviceConfig& config) {
@@ -562,6 +562,8 @@ uint64_t MockUsb::DiscardCount(MockDevice* d) {
     return d->discards;
 }
 
+void RemoveTree(const char* path) { nftw(path, RemoveEntry, 16, FTW_DEPTH | FTW_PHYS); }
+
 void RemoveStaleTestbeds(const char* dir) {
     if (dir == nullptr) return;
     DIR* folder = opendir(dir);
@@ -569,7 +571,7 @@ void RemoveStaleTestbeds(const char* dir) {
     while (dirent* entry = readdir(folder)) {
         if (std::strncmp(entry->d_name, "umockdev.", 9) == 0) {
             const std::string path = std::string(dir) + "/" + entry->d_name;
-            nftw(path.c_str(), RemoveEntry, 16, FTW_DEPTH | FTW_PHYS);
+            RemoveTree(path.c_str());
         }
     }
     closedir(folder);

@@ -99,5 +99,7 @@ private:
 
 // Removes umockdev.XXXXXX folders that killed runs left in dir.
 void RemoveStaleTestbeds(const char* dir);
+// Removes a folder and everything in it.
+void RemoveTree(const char* path);
 
 }  // namespace mockusb
