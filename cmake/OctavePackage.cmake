@@ -1,19 +1,16 @@
 # The Octave package: build/varnelo-control-<version>.tar.gz, installable with
 # `pkg install`. It carries a prebuilt module, so it fits the Octave version
 # and architecture it was built with. The module is the libusb one for real
-# instruments when that is built, else the simulated one (VARNELO_PACKAGE_MODULE
-# chooses: "octave" or "sim").
+# instruments when that is built, else the simulated one; VARNELO_PACKAGE_MODULE
+# set to "sim" packages the simulated one in any case.
 set(VARNELO_PACKAGE_VERSION 1.0.0 CACHE STRING "Version of the Octave package")
-if(TARGET varnelo_octave)
-  set(VARNELO_PACKAGE_MODULE octave CACHE STRING "Module in the Octave package: octave or sim")
-else()
-  set(VARNELO_PACKAGE_MODULE sim CACHE STRING "Module in the Octave package: octave or sim")
-endif()
+set(VARNELO_PACKAGE_MODULE "" CACHE STRING
+  "Module in the Octave package: octave, sim, or empty for octave when it is built")
 
-if(VARNELO_PACKAGE_MODULE STREQUAL "octave" AND TARGET varnelo_octave)
-  set(package_module_target varnelo_octave)
-else()
+if(VARNELO_PACKAGE_MODULE STREQUAL "sim" OR NOT TARGET varnelo_octave)
   set(package_module_target varnelo_octave_sim)
+else()
+  set(package_module_target varnelo_octave)
 endif()
 
 set(package_file ${CMAKE_BINARY_DIR}/varnelo-control-${VARNELO_PACKAGE_VERSION}.tar.gz)

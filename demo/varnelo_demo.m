@@ -5,7 +5,7 @@ function varnelo_demo(outDir)
 %   sampling divider, streams about two seconds of impedance lines, stops,
 %   reads the shunt calibration at the bin frequencies and disconnects.
 %   It prints a table of the median |Z| and phase per bin and writes a
-%   figure (Bode plot and |Z| over time at one bin) to
+%   figure (Bode plot, and |Z| and phase over time at one bin) to
 %   OUTDIR/varnelo_demo.png (default: the current folder).
 %
 %   Run it against the simulated build (build/sim) to try the module
@@ -35,6 +35,7 @@ function run_session(outDir)
   streamSeconds = 2;
   linesPerCall = 20;
 
+  % Device index, serial number and, right after it, the information text.
   info = VarneloControl('GetDevInfo');
   fprintf('Identity:      %s\n', info);
 
@@ -92,42 +93,50 @@ function run_session(outDir)
 
   % The cycle period is in microseconds on the simulated instrument.
   timeS = (cycle - cycle(1)) .* period * 1e-6;
-  pngFile = plot_results(outDir, freqHz, medMod, medPhase, zMod, timeS);
+  pngFile = plot_results(outDir, freqHz, medMod, medPhase, zMod, zPhase, timeS);
   fprintf('Figure:        %s\n', pngFile);
 end
 
-function pngFile = plot_results(outDir, freqHz, medMod, medPhase, zMod, timeS)
+function pngFile = plot_results(outDir, freqHz, medMod, medPhase, zMod, zPhase, timeS)
   device = '-dpng';
   if exist('OCTAVE_VERSION', 'builtin')
     % Headless Octave draws through gnuplot without a window; gnuplot's
     % own cairo PNG terminal needs no Ghostscript.
     warning('off', 'Octave:gnuplot-graphics');
+    warning('off', 'print:nogs');
     graphics_toolkit('gnuplot');
     device = '-dpngcairo';
   end
-  fig = figure('visible', 'off');
-  subplot(3, 1, 1);
-  loglog(freqHz, medMod, 'o-');
+  % Left: the Bode plot (median |Z| and phase against frequency). Right:
+  % |Z| and phase over time at one bin. 13 x 8.5 inches; gnuplot's PNG
+  % terminal draws 72 pixels per inch.
+  fig = figure('visible', 'off', 'paperunits', 'inches', 'paperposition', [0 0 13 8.5]);
+  bin = ceil(numel(freqHz) / 2);
+  subplot(2, 2, 1);
+  semilogx(freqHz, medMod, 'o-', 'markersize', 4);
   grid on;
-  ylabel('|Z| (\Omega)');
-  title('Median impedance per frequency bin');
-  subplot(3, 1, 2);
-  semilogx(freqHz, medPhase, 'o-');
+  ylabel('median |Z| (ohm)');
+  title('Bode plot: median over all lines, per frequency bin');
+  subplot(2, 2, 3);
+  semilogx(freqHz, medPhase, 'o-', 'markersize', 4);
   grid on;
   xlabel('frequency (Hz)');
-  ylabel('phase (deg)');
-  subplot(3, 1, 3);
-  bin = ceil(numel(freqHz) / 2);
+  ylabel('median phase (deg)');
+  subplot(2, 2, 2);
   plot(timeS, zMod(:, bin), '.-');
   grid on;
+  ylabel('|Z| (ohm)');
+  title(sprintf('Over time at the %g Hz bin', freqHz(bin)));
+  subplot(2, 2, 4);
+  plot(timeS, zPhase(:, bin), '.-');
+  grid on;
   xlabel('time (s)');
-  ylabel('|Z| (\Omega)');
-  title(sprintf('|Z| over time at %g Hz', freqHz(bin)));
+  ylabel('phase (deg)');
   if ~exist(outDir, 'dir')
     mkdir(outDir);
   end
   pngFile = fullfile(outDir, 'varnelo_demo.png');
-  print(fig, pngFile, device, '-r100');
+  print(fig, pngFile, device);
   close(fig);
 end
 

@@ -34,6 +34,7 @@ struct Bus {
     bool setExplicitly = false;  // a test chose the set-up: leave the environment alone
     bool environmentRead = false;
     std::map<uint32_t, UsbDevice*> open;
+    std::vector<std::vector<uint8_t>> lastClosedFrames;  // what the last closed interface received
 };
 
 Bus& TheBus() {
@@ -87,6 +88,12 @@ std::vector<SimSettings> SettingsFromEnvironment() {
             if (index < count) list[index].heldByOtherProgram = true;
         }
     }
+    if (const char* rate = std::getenv("VARNELO_SIM_LINE_RATE")) {
+        const std::vector<unsigned long> n = ParseList(rate);
+        if (!n.empty()) {
+            for (SimSettings& s : list) s.linesPerSecond = static_cast<uint32_t>(n[0]);
+        }
+    }
     if (const char* silent = std::getenv("VARNELO_SIM_SILENT")) {
         for (unsigned long opcode : ParseList(silent)) {
             for (SimSettings& s : list) s.silentOpcodes.push_back(static_cast<uint16_t>(opcode));
@@ -128,6 +135,12 @@ SimInstrument* SimBusOpenedInstrument(uint32_t memberIndex) {
     std::lock_guard<std::mutex> lock(bus.mutex);
     auto it = bus.open.find(memberIndex);
     return it == bus.open.end() ? nullptr : it->second->instrument;
+}
+
+std::vector<std::vector<uint8_t>> SimBusLastClosedFrames() {
+    Bus& bus = TheBus();
+    std::lock_guard<std::mutex> lock(bus.mutex);
+    return bus.lastClosedFrames;
 }
 
 uint32_t SimBusOpenCount() {
@@ -183,6 +196,7 @@ bool CloseUsbDevice(UsbDevice* device) {
         sim::Bus& bus = TheBus();
         std::lock_guard<std::mutex> lock(bus.mutex);
         bus.open.erase(device->memberIndex);
+        bus.lastClosedFrames = sim::SimWrittenFrames(device->instrument);
     }
     // The instrument's thread may still be telling the event; it has ended
     // when the instrument is destroyed.

@@ -2,6 +2,7 @@
 // member-index order. The sim backend of usb/usb_device.h opens them.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "sim/sim_instrument.h"
@@ -19,13 +20,17 @@ void SimBusSetClassUnknown(bool unknown);
 void SimBusReset();
 // The instrument behind an opened device (null if none is open at index).
 SimInstrument* SimBusOpenedInstrument(uint32_t memberIndex);
+// The frames written to the interface closed last, up to its close (the
+// instrument itself is gone with the close).
+std::vector<std::vector<uint8_t>> SimBusLastClosedFrames();
 // Number of interfaces currently open.
 uint32_t SimBusOpenCount();
 
 // Reads the bus set-up from the environment, for the simulated Octave build:
 // VARNELO_SIM_DEVICES=n instruments, VARNELO_SIM_HELD=comma list of held
 // indices, VARNELO_SIM_SILENT=comma list of opcodes not answered,
-// VARNELO_SIM_NO_SERIAL=1, VARNELO_SIM_NONE=1 (nothing plugged in).
+// VARNELO_SIM_NO_SERIAL=1, VARNELO_SIM_NONE=1 (nothing plugged in),
+// VARNELO_SIM_LINE_RATE=n (lines per second under Start, for load tests).
 void SimBusConfigureFromEnvironment();
 
 }  // namespace sim

@@ -226,6 +226,25 @@ TEST_F(Lifecycle, DisconnectStopsTheMeasurementFirst) {
     EXPECT_NE(standalone::TakePrinted().find("\tVarnelo device USB connection closed...\n"),
               std::string::npos);
     EXPECT_EQ(sim::SimBusOpenCount(), 0u);
+    auto frames = sim::SimBusLastClosedFrames();
+    ASSERT_FALSE(frames.empty());
+    EXPECT_EQ(frames.back(), (std::vector<uint8_t>{0x03, 0xFF, 0xFF, 0x00}));
+}
+
+TEST_F(Lifecycle, DisconnectTurnsTheExternalTriggerOff) {
+    Connect();
+    ASSERT_EQ(ErrorOf(0, {String("SetExternalTrigger"), String("On")}), "");
+    ASSERT_EQ(ErrorOf(0, {String("Disconnect")}), "");
+    auto frames = sim::SimBusLastClosedFrames();
+    ASSERT_FALSE(frames.empty());
+    EXPECT_EQ(frames.back(), (std::vector<uint8_t>{0x03, 0xFF, 0x09, 0x00, 0x00, 0x00}));
+}
+
+TEST_F(Lifecycle, DisconnectWhileIdleSendsNothing) {
+    Connect();
+    ASSERT_EQ(ErrorOf(0, {String("Disconnect")}), "");
+    // The fixture took the handshake's frames; nothing was written after them.
+    EXPECT_TRUE(sim::SimBusLastClosedFrames().empty());
 }
 
 

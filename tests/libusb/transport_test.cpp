@@ -80,17 +80,18 @@ TEST_F(LibusbTest, DiscoveryByGuidInMsOsDescriptorsInBusAddressOrder) {
     first.address = 9;
     usb->AddDevice(first);
 
+    // (umockdev serves one open file per device node: one device at a time.)
     OpenResult a = Open(0);
     ASSERT_NE(a.device, nullptr) << a.error;
     EXPECT_EQ(Serial(a.device), "BUS1");
+    EXPECT_TRUE(CloseUsbDevice(a.device));
     OpenResult b = Open(1);
     ASSERT_NE(b.device, nullptr) << b.error;
     EXPECT_EQ(Serial(b.device), "BUS2");  // found through Microsoft OS 1.0
+    EXPECT_TRUE(CloseUsbDevice(b.device));
     OpenResult c = Open(2);
     EXPECT_EQ(c.device, nullptr);
     EXPECT_EQ(c.error, kUsbDeviceNotConnected);
-    EXPECT_TRUE(CloseUsbDevice(a.device));
-    EXPECT_TRUE(CloseUsbDevice(b.device));
 }
 
 TEST_F(LibusbTest, DiscoveryByVendorProductList) {
@@ -174,13 +175,13 @@ TEST_F(LibusbTest, SerialNumberDescriptorAndItsAbsence) {
     EXPECT_EQ(buffer[0], length);
     EXPECT_EQ(buffer[1], 3);
     EXPECT_EQ(Serial(a.device), "VN2024-0042");
+    EXPECT_TRUE(CloseUsbDevice(a.device));
 
     OpenResult b = Open(1);
     ASSERT_NE(b.device, nullptr);
     platform::SetLastErrorCode(0);
     EXPECT_FALSE(UsbGetDescriptor(b.device, 3, 3, 0x0409, buffer, sizeof buffer, &length));
     EXPECT_NE(platform::GetLastErrorCode(), 0u);
-    EXPECT_TRUE(CloseUsbDevice(a.device));
     EXPECT_TRUE(CloseUsbDevice(b.device));
 }
 
@@ -298,8 +299,9 @@ TEST_F(TransferTest, TransferErrorsMapOntoWindowsCodes) {
         usb->FailPendingIn(device, c.negativeErrno, c.negativeErrno == -EOVERFLOW ? 192 : 0);
         ASSERT_EQ(read.wait_for(std::chrono::seconds(5)), std::future_status::ready);
         EXPECT_EQ(read.get(), c.code) << "errno " << -c.negativeErrno;
+        // An overflow reports the bytes it delivered.
+        EXPECT_EQ(count, c.negativeErrno == -EOVERFLOW ? 192u : 0u);
     }
-    EXPECT_EQ(count, 192u);  // overflow reports the bytes it delivered
 }
 
 TEST_F(TransferTest, UnplugDuringAReadGives31AndNothingHangs) {

@@ -131,17 +131,27 @@ TEST(LinkRing, AdvanceWaitsForTheRingMutex) {
 }
 
 // An overrunning writer refills the very slot the reader copies; every line
-// handed out must still be one whole line.
-TEST(LinkRing, OverrunNeverHandsOutATornLine) {
+// handed out must still be one whole line. When the two sides take turns at
+// the lock, the writer stays at one distance from the reader: a full ring
+// makes it refill the reader's slot when the reader went first, one line
+// less when the writer did; both are run.
+void RunOverrun(uint32_t prefilled, uint32_t* torn) {
     LinkRecord r;
+    uint8_t line[DATA_LINE_SIZE];
+    for (uint32_t n = 0; n < prefilled; ++n) {
+        std::memset(line, static_cast<int>(n & 0xFF), sizeof line);
+        StoreLine(r.get(), line);
+    }
     struct Args {
         ControlData* c;
+        std::atomic<bool> started{false};
         std::atomic<bool> stop{false};
     } args{r.get()};
     platform::Handle writer = platform::StartThread(
         [](void* a) -> uint32_t {
             Args* args = static_cast<Args*>(a);
             uint8_t line[DATA_LINE_SIZE];
+            args->started = true;
             for (uint32_t n = 0; !args->stop.load(); ++n) {
                 std::memset(line, static_cast<int>(n & 0xFF), sizeof line);
                 StoreLine(args->c, line);
@@ -150,20 +160,28 @@ TEST(LinkRing, OverrunNeverHandsOutATornLine) {
         },
         &args);
     ASSERT_NE(writer, nullptr);
-    uint32_t torn = 0;
-    for (int i = 0; i < 20000; ++i) {
-        DataLine line;
-        TakeLine(r.get(), &line);
+    while (!args.started.load()) platform::SleepMs(1);
+    // Taken in a tight loop and checked afterwards, so that the reader
+    // spends its time where the two sides meet.
+    std::vector<DataLine> taken(20000);
+    for (DataLine& one : taken) TakeLine(r.get(), &one);
+    args.stop = true;
+    EXPECT_EQ(platform::WaitForObject(writer, 10000), platform::kWaitSignaled);
+    platform::CloseObject(writer);
+    for (const DataLine& one : taken) {
         for (uint32_t b = 1; b < DATA_LINE_SIZE; ++b) {
-            if (line.bytes[b] != line.bytes[0]) {
-                ++torn;
+            if (one.bytes[b] != one.bytes[0]) {
+                ++*torn;
                 break;
             }
         }
     }
-    args.stop = true;
-    EXPECT_EQ(platform::WaitForObject(writer, 10000), platform::kWaitSignaled);
-    platform::CloseObject(writer);
+}
+
+TEST(LinkRing, OverrunNeverHandsOutATornLine) {
+    uint32_t torn = 0;
+    RunOverrun(RING_SLOTS, &torn);
+    RunOverrun(RING_SLOTS - 1, &torn);
     EXPECT_EQ(torn, 0u);
 }
 

@@ -219,7 +219,9 @@ protected:
         cancel = platform::CreateEventObject(false, false);
     }
     void TearDown() override {
-        if (device != nullptr) EXPECT_TRUE(CloseUsbDevice(device));
+        if (device != nullptr) {
+            EXPECT_TRUE(CloseUsbDevice(device));
+        }
         platform::CloseObject(cancel);
         WinUsbTest::TearDown();
     }

@@ -1,0 +1,156 @@
+// The whole module over the libusb transport: mexFunction on the standalone
+// host, libusb underneath, and the simulated instrument behind umockdev's
+// ioctl handler.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "connection/control_data.h"
+#include "host/standalone/standalone_host.h"
+#include "libusb/libusb_test_support.h"
+#include "link/protocol.h"
+#include "sim/sim_instrument.h"
+
+namespace {
+
+using mockusb::DeviceConfig;
+using mockusb::MockDevice;
+using standalone::Call;
+using standalone::Double;
+using standalone::String;
+
+std::string ErrorOf(int nlhs, std::vector<mxArray*> inputs) {
+    try {
+        Call(nlhs, std::move(inputs));
+    } catch (const standalone::HostError& e) {
+        return e.message;
+    }
+    return "";
+}
+
+// Calls a command that must succeed; a raised error fails the test with the
+// message and what the module printed.
+standalone::CallResult CallOk(int nlhs, std::vector<mxArray*> inputs) {
+    const std::string command = standalone::GetString(inputs.at(0));
+    try {
+        return Call(nlhs, std::move(inputs));
+    } catch (const standalone::HostError& e) {
+        ADD_FAILURE() << command << " raised: " << e.message << "printed: " << standalone::TakePrinted();
+        throw;
+    }
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+class SessionTest : public libusbtest::LibusbTest {
+protected:
+    void SetUp() override {
+        LibusbTest::SetUp();
+        standalone::TakePrinted();
+    }
+    void TearDown() override {
+        // The module's libusb context must end before the testbed does.
+        if (currentConnection != nullptr) ErrorOf(0, {String("Disconnect")});
+        standalone::RunAtExit();
+        EXPECT_EQ(currentConnection, nullptr);
+        EXPECT_EQ(standalone::LockCount(), 0);
+        LibusbTest::TearDown();
+    }
+    // The simulated instrument behind a umockdev device (the harness owns it).
+    MockDevice* AddInstrument(const sim::SimSettings& settings = {}) {
+        DeviceConfig c;
+        c.serialNumber = settings.serialNumber;
+        c.instrument = sim::SimCreateInstrument(settings);
+        instrument = c.instrument;
+        return usb->AddDevice(c);
+    }
+    sim::SimInstrument* instrument = nullptr;
+};
+
+TEST_F(SessionTest, FullSessionOnTheSecondInstrumentWhenTheFirstIsHeld) {
+    DeviceConfig held;
+    held.serialNumber = "HELD-0000";
+    held.claimBusy = true;
+    usb->AddDevice(held);
+    AddInstrument();
+
+    ASSERT_EQ(ErrorOf(0, {String("Connect")}), "");
+    std::string printed = standalone::TakePrinted();
+    EXPECT_TRUE(Contains(printed, std::string(77, '#') + "\n")) << printed;
+    EXPECT_TRUE(Contains(printed, "\n\tVarnelo device USB connection initialized...\n\tDevice[1] S/N:VN2024-0001\n"))
+        << printed;
+    EXPECT_TRUE(Contains(printed, "\tVarnelo VN-15 impedance analyser, firmware 2.4.1\n\n")) << printed;
+
+    standalone::CallResult info = CallOk(1, {String("GetDevInfo")});
+    EXPECT_TRUE(Contains(standalone::GetString(info[0]), "Device[1] S/N:VN2024-0001"));
+
+    ASSERT_EQ(ErrorOf(0, {String("Start")}), "");
+    standalone::CallResult data = CallOk(1, {String("GetData"), Double(1000)});
+    const mxArray* counts = standalone::GetField(data[0], "MeasurementCycleCount");
+    ASSERT_EQ(mxGetNumberOfElements(counts), 1000u);
+    const uint32_t* c = static_cast<const uint32_t*>(mxGetData(counts));
+    for (size_t i = 1; i < 1000; ++i) ASSERT_EQ(c[i], c[i - 1] + 1) << "line " << i;
+    ASSERT_EQ(ErrorOf(0, {String("Stop")}), "");
+
+    // Both retune the pending read to their reply's length.
+    standalone::CallResult conf = CallOk(1, {String("GetConfData")});
+    EXPECT_EQ(standalone::FieldNames(conf[0]).size(), 4u);
+    std::vector<double> frequencies;
+    for (int k = 1; k <= 15; ++k) frequencies.push_back(1000.0 * k);
+    standalone::CallResult shunt =
+        CallOk(1, {String("GetShuntData"), standalone::DoubleMatrix(1, 15, frequencies)});
+    EXPECT_EQ(mxGetNumberOfElements(shunt[0]), 15u);
+
+    ASSERT_EQ(ErrorOf(0, {String("Disconnect")}), "");
+    printed = standalone::TakePrinted();
+    EXPECT_TRUE(Contains(printed, "\tVarnelo device USB connection closed...\n")) << printed;
+    EXPECT_FALSE(Contains(printed, "Error")) << printed;
+}
+
+TEST_F(SessionTest, NoInstrumentPrintsTheConnectionErrorWith1167) {
+    DeviceConfig other;
+    other.guid = {1, 2, 3, {4, 5, 6, 7, 8, 9, 10, 11}};
+    usb->AddDevice(other);
+    EXPECT_EQ(ErrorOf(0, {String("Connect")}), "\tDevice USB Connection Error.\n");
+    EXPECT_TRUE(Contains(standalone::TakePrinted(),
+                         "\tConnection Error DEC[1167] - The device is not connected.\n"));
+    EXPECT_EQ(currentConnection, nullptr);
+}
+
+TEST_F(SessionTest, UnplugDuringMeasurementEndsTheReceiveThreadAndDisconnectCompletes) {
+    MockDevice* device = AddInstrument();
+    ASSERT_EQ(ErrorOf(0, {String("Connect")}), "");
+    ASSERT_EQ(ErrorOf(0, {String("Start")}), "");
+    CallOk(1, {String("GetData"), Double(20)});
+    standalone::TakePrinted();
+
+    usb->Unplug(device);
+    ASSERT_NE(currentConnection, nullptr);
+    EXPECT_EQ(platform::WaitForObject(currentConnection->rxThread, 5000), platform::kWaitSignaled);
+
+    ASSERT_EQ(ErrorOf(0, {String("Disconnect")}), "");
+    const std::string printed = standalone::TakePrinted();
+    EXPECT_TRUE(Contains(printed, "\tUSB Read Error [31] - A device attached to the system is not functioning."))
+        << printed;
+    EXPECT_TRUE(Contains(printed, "\tSend 'Disconnect' Command.\n")) << printed;
+    EXPECT_TRUE(Contains(printed, "\tVarnelo device USB connection closed...\n")) << printed;
+}
+
+TEST_F(SessionTest, IdleConnectionCostsNoCpu) {
+    AddInstrument();
+    ASSERT_EQ(ErrorOf(0, {String("Connect")}), "");
+    const double before = libusbtest::ProcessCpuSeconds();
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    const double cpu = libusbtest::ProcessCpuSeconds() - before;
+    // The receive thread's read is pending the whole time; a polling wait
+    // anywhere (transport, libusb, platform) would cost a large share of a core.
+    EXPECT_LT(cpu, 0.2);
+    ASSERT_EQ(ErrorOf(0, {String("Disconnect")}), "");
+}
+
+}  // namespace
