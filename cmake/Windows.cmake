@@ -44,6 +44,10 @@ if(TARGET varnelo_usb_winusb)
 endif()
 
 if(VARNELO_TESTS)
+  # MinGW's <cmath>, as MSVC's, names M_PI and its kin only on request; the
+  # tests use them.
+  add_compile_definitions(_USE_MATH_DEFINES)
+
   # Test programs run under Wine through this wrapper, which keeps Wine's
   # prefix and its XDG files inside the build tree and Wine quiet.
   set(VARNELO_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine/prefix)

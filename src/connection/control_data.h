@@ -60,6 +60,15 @@ struct ControlData {
     // Counts the receive thread's reply hand-offs, so that a reply wait can
     // tell a fresh reply from an abandoned or stale acquisition of replyMutex.
     std::atomic<uint32_t> handOffCount;
+    // Set by a command's reply wait from its start (handOffCount at that
+    // moment, plus one) until it has the reply or gives up; 0 otherwise. The
+    // receive thread keeps a hand-off open while such a command has yet to
+    // take it, instead of closing it after a fixed pause.
+    std::atomic<uint32_t> replyWanted;
+    // Counts the receive thread's ended bulk reads, so that SetUpRxRequest can
+    // tell that the thread has passed a read boundary even when it has taken
+    // rxMutex again for its next read before the command's wait began.
+    std::atomic<uint32_t> readsEnded;
     RingControl ring;
     DataLine lines[RING_SLOTS];
 };

@@ -43,16 +43,31 @@ void SendCommand(ControlData* connection, uint32_t wordCount) {
 void SetUpRxRequest(ControlData* connection) {
     // The cancel ends the pending read at once; if the thread is between
     // reads the signal stays set and ends its next pending read instead.
+    const uint32_t readsBefore = connection->readsEnded.load();
     platform::SetEventObject(connection->breakCurrentBulkRead);
-    const bool between = Obtained(platform::WaitForObject(connection->rxMutex, 1000));
-    if (between) platform::ReleaseMutexObject(connection->rxMutex);
-    if (!between) Fail("\tSetUpRxRequest() failed.\n");
+    // Normally rxMutex comes free when the cancelled read returns. But the
+    // thread may leave that read and take rxMutex again for the next one
+    // before this wait has begun; that next read already asks for the new
+    // rxLength, which the count of ended reads shows.
+    for (uint32_t waitedMs = 0; waitedMs < 1000; waitedMs += 10) {
+        if (Obtained(platform::WaitForObject(connection->rxMutex, 10))) {
+            platform::ReleaseMutexObject(connection->rxMutex);
+            return;
+        }
+        if (connection->readsEnded.load() != readsBefore) return;
+    }
+    Fail("\tSetUpRxRequest() failed.\n");
 }
 
 ReplyWait::ReplyWait(ControlData* connection)
-    : connection_(connection), handOffsBefore_(connection->handOffCount.load()) {}
+    : connection_(connection), handOffsBefore_(connection->handOffCount.load()) {
+    connection->replyWanted.store(handOffsBefore_ + 1);
+}
 
-ReplyWait::~ReplyWait() { Release(); }
+ReplyWait::~ReplyWait() {
+    connection_->replyWanted.store(0);
+    Release();
+}
 
 void ReplyWait::Release() {
     if (!held_) return;
@@ -62,6 +77,13 @@ void ReplyWait::Release() {
 
 bool ReplyWait::Wait(uint32_t timeoutMs) {
     if (held_) return true;
+    const bool got = TakeReply(timeoutMs);
+    // Had or given up: the receive thread need not hold the hand-off open.
+    connection_->replyWanted.store(0);
+    return got;
+}
+
+bool ReplyWait::TakeReply(uint32_t timeoutMs) {
     using Clock = std::chrono::steady_clock;
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     uint32_t remaining = timeoutMs;
@@ -77,10 +99,13 @@ bool ReplyWait::Wait(uint32_t timeoutMs) {
         // go: rxBuffer holds nothing of ours. Give it straight back.
         platform::ReleaseMutexObject(connection_->replyMutex);
         if (result == platform::kWaitAbandoned || ReceiveThreadEnded(connection_)) return false;
-        // The thread is alive, inside the hand-off of an earlier reply; our
-        // own reply comes with a later hand-off. The pause keeps us from
-        // taking the mutex over and over while the thread sleeps.
-        platform::SleepMs(1);
+        // The thread is alive and inside the hand-off of an earlier reply,
+        // in the pause before it takes the mutex back (a command that let go
+        // of its reply quickly left it free). Our reply comes with a later
+        // hand-off: wait again at once. Sleeping here could miss that
+        // hand-off's short window; the mutex is free for at most the
+        // thread's pause, and once it waits for the mutex it gets it.
+        platform::SleepMs(0);
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
         if (left <= 0) return false;

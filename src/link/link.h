@@ -35,6 +35,8 @@ public:
     void Release();
 
 private:
+    bool TakeReply(uint32_t timeoutMs);
+
     ControlData* connection_;
     uint32_t handOffsBefore_;
     bool held_ = false;

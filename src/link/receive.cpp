@@ -34,9 +34,17 @@ bool Obtained(uint32_t waitResult) {
 bool PassReplyMutex(ControlData* connection) {
     // Counted before the release, so a command that takes the mutex in the
     // window below always sees the new count.
-    connection->handOffCount.fetch_add(1);
+    const uint32_t handed = connection->handOffCount.fetch_add(1) + 1;
     platform::ReleaseMutexObject(connection->replyMutex);
     platform::SleepMs(1);
+    // A command that waits for this reply but was not scheduled in time to
+    // take the mutex: keep the window open for it, up to the 100 ms that a
+    // reply wait lasts. A reply that nobody waits for is passed over at once.
+    for (uint32_t waitedMs = 1; waitedMs < 100; ++waitedMs) {
+        const uint32_t wanted = connection->replyWanted.load();
+        if (wanted == 0 || wanted > handed || connection->running.load() != 1) break;
+        platform::SleepMs(1);
+    }
     for (;;) {
         const uint32_t result = platform::WaitForObject(connection->replyMutex, 100);
         if (Obtained(result)) return true;
@@ -141,7 +149,12 @@ uint32_t ReceiveThread(void* argument) {
         const uint32_t code = UsbBulkRead(connection->usb, connection->rxBuffer,
                                           connection->rxLength.load(), &transferred,
                                           kUsbNoTimeout, connection->breakCurrentBulkRead);
-        if (haveRxMutex) platform::ReleaseMutexObject(connection->rxMutex);
+        if (haveRxMutex) {
+            platform::ReleaseMutexObject(connection->rxMutex);
+            // Only a read bracketed by rxMutex tells SetUpRxRequest that the
+            // thread has come out of a read.
+            connection->readsEnded.fetch_add(1);
+        }
 
         // rxLength afresh: a command may have retuned it during the read.
         const bool fullLength = transferred == connection->rxLength.load();

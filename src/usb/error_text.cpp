@@ -17,10 +17,13 @@ constexpr ErrorText kErrorTexts[] = {
     {8, "Not enough memory resources are available to process this command."},
     {17, "The system cannot move the file to a different disk drive."},
     {31, "A device attached to the system is not functioning."},
+    {50, "The request is not supported."},
     {55, "The specified network resource or device is no longer available."},
     {87, "The parameter is incorrect."},
     {122, "The data area passed to a system call is too small."},
+    {234, "More data is available."},
     {258, "The wait operation timed out."},
+    {995, "The I/O operation has been aborted because of either a thread exit or an application request."},
     {997, "Overlapped I/O operation is in progress."},
     {1167, "The device is not connected."},
 };

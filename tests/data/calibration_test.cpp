@@ -10,6 +10,7 @@
 
 #include "data/data_test_support.h"
 #include "link/protocol.h"
+#include "platform/platform.h"
 #include "support/module_fixture.h"
 
 namespace {
@@ -159,10 +160,12 @@ TEST_F(CalibrationTest, UploadedTablesComeBackBitForBit) {
 
 TEST_F(CalibrationTest, UploadWhileMeasuringLeavesModeAndStreamAlone) {
     ASSERT_EQ(ErrorOf(0, {String("Start")}), "");
+    platform::SleepMs(30);
     ASSERT_EQ(ErrorOf(1, {String("GetData"), Double(2)}), "");
     std::vector<double> re(15, 1.0), im(15, 0.0);
     EXPECT_EQ(ErrorOf(0, {String("SetShuntVal"), ComplexRow(re, im)}), "");
     EXPECT_EQ(Connection()->mode.load(), MODE_MEASURING);
+    platform::SleepMs(30);
     EXPECT_EQ(ErrorOf(1, {String("GetData"), Double(8)}), "");
     EXPECT_EQ(standalone::TakePrinted(), "");
 }

@@ -9,6 +9,7 @@
 
 #include "data/data_test_support.h"
 #include "link/protocol.h"
+#include "platform/platform.h"
 #include "support/module_fixture.h"
 
 namespace {
@@ -173,6 +174,7 @@ TEST_F(GetDataTest, CountsThatNameNoLinesAreRefusedAndTheRingIsUntouched) {
 TEST_F(GetDataTest, StreamedLinesArriveInOrder) {
     Connection()->mode.store(MODE_IDLE);
     ASSERT_EQ(ErrorOf(0, {String("Start")}), "");
+    platform::SleepMs(80);  // some 80 lines wait in the ring
     standalone::CallResult out = Call(1, {String("GetData"), Double(40)});
     ASSERT_EQ(ErrorOf(0, {String("Stop")}), "");
     EXPECT_EQ(standalone::TakePrinted(), "");

@@ -10,6 +10,7 @@
 
 #include "data/data_test_support.h"
 #include "link/protocol.h"
+#include "platform/platform.h"
 #include "support/module_fixture.h"
 
 namespace {
@@ -250,6 +251,7 @@ TEST_F(SettingsTest, GpioRoundTripInIdleMode) {
 TEST_F(SettingsTest, GpioWhileMeasuringComesFromTheLatestLine) {
     ASSERT_EQ(ErrorOf(2, {String("SetGPIO"), Double(5), Double(3)}), "");
     ASSERT_EQ(ErrorOf(0, {String("Start")}), "");
+    platform::SleepMs(30);
     ASSERT_EQ(ErrorOf(1, {String("GetData"), Double(1)}), "");  // a line with state 0x2B is in
     TakeFrames();
     standalone::CallResult out = Call(2, {String("SetGPIO"), Double(5), Double(3)});

@@ -67,6 +67,21 @@ TEST_F(LinkReceiveThread, ReplyWithAndWithoutAnAnswer) {
     EXPECT_EQ(TakePrinted(), "");
 }
 
+// The thread may leave its cancelled read and take rxMutex again for the
+// next read before SetUpRxRequest's wait has begun; the retune has worked
+// all the same and must not be reported as failed.
+TEST_F(LinkReceiveThread, RetuneSucceedsWhenTheThreadIsQuickerThanTheWait) {
+    StartWith(Delayed());
+    for (int i = 0; i < 300; ++i) {
+        try {
+            Retune(static_cast<uint16_t>(i % 2 == 0 ? FRAME_GPIO_STATE_LENGTH : FRAME_DEVICE_INFO_LENGTH));
+        } catch (const CommandError& e) {
+            FAIL() << "retune " << i << ": " << e.message;
+        }
+    }
+    EXPECT_TRUE(Exchange(FRAME_GPIO_STATE_LENGTH, {CMD_SET_GPIO, 0x03}, 5000));
+}
+
 // The 276-byte reply read 58 bytes at a time is never a whole frame; after
 // SetUpRxRequest the next read asks for the full length and gets it.
 TEST_F(LinkReceiveThread, RetuningMakesTheNextReadUseTheNewLength) {
@@ -125,6 +140,21 @@ TEST_F(LinkReceiveThread, CancelledReadStoresNothingTwice) {
     for (uint16_t i = 0; i < c->ring.writeIndex; ++i) {
         const uint32_t cycle = ReadU32(&c->lines[i].bytes[LINE_CYCLE_COUNT]);
         EXPECT_TRUE(cycles.insert(cycle).second) << "cycle " << cycle << " stored twice, slot " << i;
+    }
+}
+
+// A command descheduled between its request and its wait: the reply comes
+// at once and is handed over before the command waits. The hand-off stays
+// open for a command that has asked for a reply and not yet taken it.
+TEST_F(LinkReceiveThread, ReplyWaitsForACommandThatIsLateToWait) {
+    StartWith(sim::SimSettings());
+    Retune(FRAME_GPIO_STATE_LENGTH);
+    for (uint16_t state = 1; state <= 3; ++state) {
+        ReplyWait wait(c);
+        Send({CMD_SET_GPIO, state});
+        platform::SleepMs(30);
+        ASSERT_TRUE(wait.Wait(100)) << "state " << state;
+        EXPECT_EQ(*c->replyData.load(), state);
     }
 }
 

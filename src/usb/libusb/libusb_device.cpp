@@ -227,7 +227,6 @@ uint32_t FindMember(libusb_context* context, const UsbGuid& guid, uint32_t membe
 
     uint32_t code = kUsbDeviceNotConnected;
     uint32_t members = 0;
-    std::vector<libusb_device_handle*> probed;
     for (libusb_device* device : devices) {
         libusb_device_descriptor descriptor;
         if (libusb_get_device_descriptor(device, &descriptor) != 0 ||
@@ -256,9 +255,8 @@ uint32_t FindMember(libusb_context* context, const UsbGuid& guid, uint32_t membe
             break;
         }
         members += static_cast<uint32_t>(matches.size());
-        if (opened != nullptr) probed.push_back(opened);
+        if (opened != nullptr) libusb_close(opened);
     }
-    for (libusb_device_handle* h : probed) libusb_close(h);
     libusb_free_device_list(list, 1);
     return code;
 }

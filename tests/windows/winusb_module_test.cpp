@@ -1,0 +1,134 @@
+// The whole module through the WinUSB code path: mexFunction on the
+// standalone host, the WinUSB backend, the native platform layer, and the
+// simulated instrument behind the WinUSB and SetupAPI stand-ins.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "connection/control_data.h"
+#include "host/standalone/standalone_host.h"
+#include "sim/sim_instrument.h"
+#include "winusb_standins.h"
+
+namespace {
+
+using standalone::Call;
+using standalone::Double;
+using standalone::String;
+
+std::string ErrorOf(int nlhs, std::vector<mxArray*> inputs) {
+    try {
+        standalone::Call(nlhs, std::move(inputs));
+    } catch (const standalone::HostError& error) {
+        return error.message;
+    }
+    return "";
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+std::vector<uint32_t> CycleCounts(const standalone::CallResult& result) {
+    const mxArray* counts = standalone::GetField(result[0], "MeasurementCycleCount");
+    const auto* p = static_cast<const uint32_t*>(mxGetData(counts));
+    return std::vector<uint32_t>(p, p + mxGetNumberOfElements(counts));
+}
+
+class WinUsbModule : public ::testing::Test {
+protected:
+    void SetUp() override {
+        standin::Reset();
+        standalone::TakePrinted();
+    }
+    void TearDown() override {
+        if (currentConnection != nullptr) {
+            EXPECT_EQ(ErrorOf(0, {String("Disconnect")}), "");
+        }
+        standalone::RunAtExit();
+        EXPECT_EQ(standalone::LockCount(), 0);
+        const standin::Counters counters = standin::GetCounters();
+        EXPECT_EQ(counters.liveLists, 0);
+        EXPECT_EQ(counters.liveInterfaces, 0);
+        EXPECT_EQ(counters.transfersInFlight, 0);
+        EXPECT_EQ(counters.misuses, 0);
+    }
+};
+
+// Aborts that end late (ignoreCancelMs) make every retuning of the read
+// wait for the aborted transfer.
+TEST_F(WinUsbModule, ConnectMeasureAndDisconnect) {
+    standin::Interface slowAbort;
+    slowAbort.settings.ignoreCancelMs = 5;
+    standin::SetInterfaces({slowAbort});
+
+    ASSERT_EQ(ErrorOf(0, {String("Connect")}), "");
+    const sim::SimSettings defaults;
+    const std::string opened = standalone::TakePrinted();
+    EXPECT_TRUE(Contains(opened, "\tDevice[0] S/N:" + defaults.serialNumber + "\n")) << opened;
+    EXPECT_TRUE(Contains(opened, "\t" + defaults.infoText + "\n\n")) << opened;
+    EXPECT_EQ(standalone::LockCount(), 1);
+
+    ASSERT_EQ(ErrorOf(0, {String("Start")}), "");
+    std::vector<uint32_t> counts;
+    for (int round = 0; round < 4; ++round) {
+        auto lines = Call(1, {String("GetData"), Double(40)});
+        const std::vector<uint32_t> part = CycleCounts(lines);
+        ASSERT_EQ(part.size(), 40u);
+        counts.insert(counts.end(), part.begin(), part.end());
+        if (round == 1) {
+            // Retunes the read for the reply and back for the lines.
+            auto info = Call(1, {String("GetDevInfo")});
+            EXPECT_EQ(standalone::GetString(info[0]).rfind("Device[0] S/N:", 0), 0u);
+        }
+    }
+    for (size_t i = 1; i < counts.size(); ++i) ASSERT_GT(counts[i], counts[i - 1]) << i;
+    ASSERT_EQ(ErrorOf(0, {String("Stop")}), "");
+    EXPECT_EQ(standalone::TakePrinted(), "") << "no time-out, no read error";
+    EXPECT_GT(standin::GetCounters().abortCalls, 0);
+
+    ASSERT_EQ(ErrorOf(0, {String("Disconnect")}), "");
+    EXPECT_TRUE(Contains(standalone::TakePrinted(), "\tVarnelo device USB connection closed...\n"));
+    EXPECT_EQ(currentConnection, nullptr);
+    EXPECT_TRUE(standin::DeviceFileIsClosed(0));
+}
+
+TEST_F(WinUsbModule, HeldInterfaceIsPassedOverForTheNextIndex) {
+    standin::Interface held, free;
+    held.settings.heldByOtherProgram = true;
+    free.settings.serialNumber = "SECOND";
+    standin::SetInterfaces({held, free});
+    ASSERT_EQ(ErrorOf(0, {String("Connect")}), "");
+    EXPECT_TRUE(Contains(standalone::TakePrinted(), "\tDevice[1] S/N:SECOND\n"));
+    ASSERT_NE(currentConnection, nullptr);
+    EXPECT_EQ(currentConnection->deviceIndex, 1);
+}
+
+TEST_F(WinUsbModule, MissingInstrumentOrClassIsReportedWithTheSystemCode) {
+    standin::SetClassState(standin::ClassState::NothingPresent);
+    EXPECT_EQ(ErrorOf(0, {String("Connect")}), "\tDevice USB Connection Error.\n");
+    EXPECT_EQ(standalone::TakePrinted().rfind("\tConnection Error DEC[1167] - ", 0), 0u);
+    standin::SetClassState(standin::ClassState::Unknown);
+    EXPECT_EQ(ErrorOf(0, {String("Connect")}), "\tDevice USB Connection Error.\n");
+    EXPECT_EQ(standalone::TakePrinted().rfind("\tConnection Error DEC[55] - ", 0), 0u);
+    EXPECT_EQ(currentConnection, nullptr);
+    EXPECT_EQ(standalone::LockCount(), 0);
+}
+
+TEST_F(WinUsbModule, UnpluggedInstrumentEndsTheReceiveThreadAndDisconnectCompletes) {
+    ASSERT_EQ(ErrorOf(0, {String("Connect")}), "");
+    standalone::TakePrinted();
+    sim::SimUnplug(standin::Instrument(0));
+    // The thread's message is printed on the host's thread at its next call.
+    std::string printed;
+    for (int i = 0; i < 200 && !Contains(printed, "Send 'Disconnect' Command."); ++i) {
+        platform::SleepMs(10);
+        ErrorOf(1, {String("GetDevInfo")});  // may fail: nobody reads replies any more
+        printed += standalone::TakePrinted();
+    }
+    EXPECT_TRUE(Contains(printed, "\tUSB Read Error [31] - ")) << printed;
+    EXPECT_EQ(ErrorOf(0, {String("Disconnect")}), "");
+}
+
+}  // namespace
