@@ -10,7 +10,7 @@ export VARNELO_MODULE_DIR=$MODULE_DIR
 
 passed=0
 failed=0
-OCTAVE=(octave --no-gui --no-window-system -q --norc)
+OCTAVE=(octave --no-gui --no-window-system --no-history -q --norc)
 
 # run LABEL ENV... -- octave args: counts the "N passed, M failed" line.
 run() {

@@ -2,7 +2,7 @@
 # Connection scenarios that need an environment or an exit status of their own.
 # Prints "lifecycle: N passed, M failed".
 set -u
-OCT=(timeout 120 octave --no-gui --no-window-system -q --norc)
+OCT=(timeout 120 octave --no-gui --no-window-system --no-history -q --norc)
 pass=0; fail=0
 check() {  # check NAME EXPECTED-EXIT ENV... -- CODE
   local name=$1 want=$2; shift 2
