@@ -18,7 +18,8 @@ export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 ok=0
 bad=0
 for t in platform_tests unit_tests; do
-  out=$("$BUILD/tests/$t" 2>&1); rc=$?
+  rc=0
+  out=$("$BUILD/tests/$t" 2>&1) || rc=$?
   p=$(grep -c '^\[       OK \]' <<<"$out" || true)
   f=$(grep -c '^\[  FAILED  \] [A-Za-z].*(' <<<"$out" || true)
   ok=$((ok + p)); bad=$((bad + f))

@@ -99,13 +99,13 @@ bool ReplyWait::TakeReply(uint32_t timeoutMs) {
         // go: rxBuffer holds nothing of ours. Give it straight back.
         platform::ReleaseMutexObject(connection_->replyMutex);
         if (result == platform::kWaitAbandoned || ReceiveThreadEnded(connection_)) return false;
-        // The thread is alive and inside the hand-off of an earlier reply,
-        // in the pause before it takes the mutex back (a command that let go
-        // of its reply quickly left it free). Our reply comes with a later
-        // hand-off: wait again at once. Sleeping here could miss that
-        // hand-off's short window; the mutex is free for at most the
-        // thread's pause, and once it waits for the mutex it gets it.
-        platform::SleepMs(0);
+        // The thread is alive: in the pause of a hand-off that was not ours
+        // (a command that let go of its reply quickly left the mutex free),
+        // or not yet started. Our reply comes with a later hand-off, which
+        // the thread keeps open until we have taken it (replyWanted). The
+        // pause lets the thread take the mutex back instead of us spinning
+        // on it.
+        platform::SleepMs(1);
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
         if (left <= 0) return false;

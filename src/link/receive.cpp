@@ -175,10 +175,13 @@ uint32_t ReceiveThread(void* argument) {
                                                         ? kLongestFailurePauseMs
                                                         : failurePauseMs * 2);
             // Waiting on the cancel event rather than sleeping: Disconnect and
-            // SetUpRxRequest signal it, so neither waits out the pause. A
-            // consumed signal is not missed; the thread is between reads and
-            // the next read uses the current rxLength.
-            platform::WaitForObject(connection->breakCurrentBulkRead, failurePauseMs);
+            // SetUpRxRequest signal it, so neither waits out the pause. The
+            // signal is given back, as if no read had been pending: it ends
+            // the next read at once, which SetUpRxRequest then sees end.
+            if (platform::WaitForObject(connection->breakCurrentBulkRead, failurePauseMs) ==
+                platform::kWaitSignaled) {
+                platform::SetEventObject(connection->breakCurrentBulkRead);
+            }
         }
         if (connection->running.load() != 1) return EndThread(connection, kStatusStopped);
     }

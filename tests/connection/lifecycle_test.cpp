@@ -269,7 +269,7 @@ TEST_F(Lifecycle, ReadErrorEndsTheThreadAndDisconnectStillCompletes) {
 
 TEST_F(Lifecycle, StartWhenTheThreadCannotBeRetunedKeepsMeasuringModeUntilStop) {
     sim::SimSettings stuck;
-    stuck.ignoreCancelMs = 1500;
+    stuck.ignoreCancelMs = 2500;  // longer than any one retune waits
     sim::SimBusSetInstruments({stuck});
     // Whether the handshake's own retune or its reply wait runs into the
     // stuck read depends on where the thread is; either leaves it half open.

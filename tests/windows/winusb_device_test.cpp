@@ -343,6 +343,16 @@ TEST_F(WinUsbTransferTest, TimeOutAbortsTheTransferAndReturns258) {
     EXPECT_EQ(standin::GetCounters().abortCalls, 1);
 }
 
+TEST_F(WinUsbTransferTest, FailedWaitAbortsTheTransferAndReturnsWaitFailed) {
+    platform::Handle closed = platform::CreateEventObject(false, false);
+    platform::CloseObject(closed);
+    uint32_t count = kStaleCount;
+    EXPECT_EQ(UsbBulkRead(device, buffer, 64, &count, kLongWait, closed), 0xFFFFFFFFu);
+    EXPECT_EQ(count, 0u);
+    EXPECT_EQ(standin::GetCounters().abortCalls, 1);
+    EXPECT_EQ(standin::GetCounters().transfersInFlight, 0);
+}
+
 TEST_F(WinUsbTransferTest, FailedDeviceEndsThePendingReadAndRefusesTheNextWith31) {
     uint32_t count = kStaleCount;
     uint32_t result = 0xDEAD;

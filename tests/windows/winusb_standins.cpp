@@ -26,6 +26,7 @@ constexpr LONG_PTR kStatusPending = 0x103;
 constexpr LONG_PTR kStatusUnsuccessful = static_cast<LONG>(0xC0000001);  // ERROR_GEN_FAILURE
 constexpr LONG_PTR kStatusCancelled = static_cast<LONG>(0xC0000120);     // ERROR_OPERATION_ABORTED
 constexpr uint32_t kListMagic = 0x5354444C;
+constexpr UCHAR kDirectionIn = 0x80;
 
 // A device file and the identity Windows gives it, by which WinUsb_Initialize
 // recognises the interface behind the handle it is given.
@@ -427,7 +428,7 @@ WINBOOL WINAPI WinUsb_Initialize(HANDLE deviceHandle, PWINUSB_INTERFACE_HANDLE i
     opened->abortDelayMs = wanted.settings.ignoreCancelMs;
     for (const auto& pipe : wanted.pipes) {
         if (pipe.PipeType != UsbdPipeTypeBulk) continue;
-        if (USB_ENDPOINT_DIRECTION_IN(pipe.PipeId)) {
+        if ((pipe.PipeId & standin::kDirectionIn) != 0) {
             opened->inPipe = pipe.PipeId;
         } else {
             opened->outPipe = pipe.PipeId;

@@ -11,7 +11,7 @@
 #include <windows.h>
 #include <mmsystem.h>
 
-#include <cstdlib>
+#include <climits>
 #include <new>
 
 #include "platform/platform.h"

@@ -18,6 +18,7 @@ constexpr DWORD kAllInterfaces = DIGCF_DEVICEINTERFACE;                      // 
 
 constexpr UCHAR kDeviceSpeedQuery = DEVICE_SPEED;  // 1
 constexpr UCHAR kDefaultAlternateSetting = 0;
+constexpr UCHAR kDirectionIn = 0x80;  // bit 7 of an endpoint address: IN
 
 static_assert(sizeof(SP_DEVICE_INTERFACE_DATA) == 32, "64-bit interface data record");
 static_assert(sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_A) == 8, "64-bit detail record fixed part");
@@ -166,7 +167,7 @@ UsbDevice* OpenUsbDevice(const UsbGuid* guid, uint32_t memberIndex) {
             platform::SetLastErrorCode(ERROR_NOT_SAME_DEVICE);
             return AbandonOpen(device);
         }
-        if (USB_ENDPOINT_DIRECTION_IN(pipe.PipeId)) {
+        if ((pipe.PipeId & kDirectionIn) != 0) {
             device->inPipeId = pipe.PipeId;
         } else {
             device->outPipeId = pipe.PipeId;
