@@ -286,8 +286,10 @@ mxArray* Double(double value) {
 mxArray* DoubleMatrix(size_t rows, size_t columns, const std::vector<double>& real,
                       const std::vector<double>* imag) {
     mxArray* a = NewArray(mxDOUBLE_CLASS, {rows, columns}, imag != nullptr);
-    std::memcpy(a->real.data(), real.data(), std::min(real.size() * 8, a->real.size()));
-    if (imag) std::memcpy(a->imag.data(), imag->data(), std::min(imag->size() * 8, a->imag.size()));
+    size_t realBytes = std::min(real.size() * 8, a->real.size());
+    if (realBytes) std::memcpy(a->real.data(), real.data(), realBytes);
+    size_t imagBytes = imag ? std::min(imag->size() * 8, a->imag.size()) : 0;
+    if (imagBytes) std::memcpy(a->imag.data(), imag->data(), imagBytes);
     return a;
 }
 
