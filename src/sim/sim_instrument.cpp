@@ -93,7 +93,6 @@ struct SimInstrument {
     uint32_t cycleCounter = 0;
     Clock::time_point streamStart;
     uint64_t linesScheduled = 0;  // lines made (or lost) since streamStart
-    uint64_t lineCredit = 0;      // creditFlow: lines still allowed
     Clock::duration lineInterval{};
 
     std::deque<PendingReply> replies;
@@ -344,12 +343,7 @@ void ProduceDueLocked(SimInstrument& in, Clock::time_point now) {
         // One transfer always waiting; the next is made when it is taken.
         const bool linesWaiting = std::any_of(in.inQueue.begin(), in.inQueue.end(),
                                               [](const InTransfer& t) { return t.linesOnly; });
-        if (linesWaiting) return;
-        if (in.settings.creditFlow) {
-            if (in.lineCredit < in.linesPerRead) return;
-            in.lineCredit -= in.linesPerRead;
-        }
-        QueueLinesLocked(in);
+        if (!linesWaiting) QueueLinesLocked(in);
         return;
     }
     const uint64_t due = LinesDueLocked(in, now);
@@ -729,14 +723,6 @@ void SimSetInReadyCallback(SimInstrument* instrument, void (*callback)(void* con
     if (callback != nullptr && (instrument->failed || !instrument->inQueue.empty())) {
         SignalReadyLocked(*instrument);
     }
-}
-
-void SimGrantLines(SimInstrument* instrument, uint32_t count) {
-    SimInstrument& in = *instrument;
-    std::lock_guard<std::mutex> lock(in.mutex);
-    in.lineCredit += count;
-    ProduceDueLocked(in, Clock::now());
-    SignalReadyLocked(in);
 }
 
 void SimUnplug(SimInstrument* instrument) {

@@ -32,7 +32,6 @@ struct SimSettings {
     uint32_t replyDelayMs = 0;            // delay before each reply transfer
     uint32_t triggerEdgesPerSecond = 20;  // external trigger rate
     bool streamUnpaced = false;           // lines as fast as they are taken (benchmarks)
-    bool creditFlow = false;              // unpaced: only as many lines as SimGrantLines allowed
     uint32_t linesPerSecond = 0;          // under Start: this rate instead of 1000/divider (0: divider)
     uint32_t shortReadEvery = 0;          // every n-th transfer delivered short (0: never)
     bool garbageBetweenFrames = false;    // junk bytes and unaligned frames in replies
@@ -70,10 +69,6 @@ bool SimWaitInTransfer(SimInstrument* instrument, uint32_t timeoutMs);
 // ready (for transports that cannot block, such as an ioctl handler).
 void SimSetInReadyCallback(SimInstrument* instrument, void (*callback)(void* context),
                            void* context);
-
-// Allows an unpaced instrument with creditFlow to send count more lines, so
-// that a benchmark streams exactly as fast as its reader takes lines.
-void SimGrantLines(SimInstrument* instrument, uint32_t count);
 
 // Unplugs the instrument: pending and later reads fail with 31.
 void SimUnplug(SimInstrument* instrument);

@@ -99,9 +99,14 @@ StuckReceiver::StuckReceiver(ControlData* connection) {
     platform::Handle owned = platform::CreateEventObject(true, false);
     platform::Handle release = release_;
     thread_ = std::thread([connection, owned, release] {
-        // Cancel the pending read and take rxMutex as the thread lets go of it.
-        platform::SetEventObject(connection->breakCurrentBulkRead);
-        const uint32_t result = platform::WaitForObject(connection->rxMutex, 3000);
+        // Cancel the pending read and take rxMutex as the thread lets go of
+        // it. The thread may take it back for its next read before this wait
+        // begins, so cancel again in short steps until the mutex is had.
+        uint32_t result = platform::kWaitTimeout;
+        for (int attempt = 0; attempt < 300 && result == platform::kWaitTimeout; ++attempt) {
+            platform::SetEventObject(connection->breakCurrentBulkRead);
+            result = platform::WaitForObject(connection->rxMutex, 10);
+        }
         platform::SetEventObject(owned);
         if (result > platform::kWaitAbandoned) return;
         platform::WaitForObject(release, platform::kInfinite);
