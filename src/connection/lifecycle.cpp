@@ -184,7 +184,9 @@ void ConnectCommand() {
     ControlData* connection = new (std::nothrow) ControlData();
     if (!connection) Fail("\tUnable to allocate memory for control data.\n");
     currentConnection = connection;
-    host::Lock();
+    // One lock per connection: the record, not the host's lock count, says
+    // whether a connection exists, so a lock left from elsewhere is not doubled.
+    if (!host::IsLocked()) host::Lock();
     // Registered before anything can fail, so that even a half-open
     // connection is released when the host unloads the module.
     host::RegisterAtExit(ReleaseAtExit);
