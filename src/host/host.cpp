@@ -129,8 +129,6 @@ bool IsDouble(const mxArray* a) { return mxIsDouble(a); }
 bool IsComplex(const mxArray* a) { return mxIsComplex(a); }
 bool IsSparse(const mxArray* a) { return mxIsSparse(a); }
 bool IsEmpty(const mxArray* a) { return mxIsEmpty(a); }
-bool IsNumeric(const mxArray* a) { return mxIsNumeric(a); }
-size_t Rows(const mxArray* a) { return mxGetM(a); }
 size_t Columns(const mxArray* a) { return mxGetN(a); }
 size_t ElementCount(const mxArray* a) { return mxGetNumberOfElements(a); }
 double Scalar(const mxArray* a) { return mxGetScalar(a); }

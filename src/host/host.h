@@ -58,8 +58,6 @@ bool IsDouble(const mxArray* a);
 bool IsComplex(const mxArray* a);
 bool IsSparse(const mxArray* a);
 bool IsEmpty(const mxArray* a);
-bool IsNumeric(const mxArray* a);
-size_t Rows(const mxArray* a);
 size_t Columns(const mxArray* a);
 size_t ElementCount(const mxArray* a);
 double Scalar(const mxArray* a);
