@@ -19,6 +19,7 @@ function test_lifecycle_stream()
   d = VarneloControl('GetData', 2.9);
   assert(numel(d.SysErrors) == 2, '2.9 asks for 2 lines');
   last = double(d.MeasurementCycleCount(end));
+  pause(0.03);  % lines arrive after the last read: the ring holds unread lines
   VarneloControl('Stop');
   pause(0.05);
   VarneloControl('Start');
