@@ -344,10 +344,11 @@ TEST_F(WinUsbTransferTest, TimeOutAbortsTheTransferAndReturns258) {
 }
 
 TEST_F(WinUsbTransferTest, FailedWaitAbortsTheTransferAndReturnsWaitFailed) {
-    platform::Handle closed = platform::CreateEventObject(false, false);
-    platform::CloseObject(closed);
+    // A handle value far beyond any the process has made: the wait fails.
+    // (A closed handle's value may be given to a new object meanwhile.)
+    platform::Handle invalid = reinterpret_cast<platform::Handle>(static_cast<uintptr_t>(0x00FFFFF0));
     uint32_t count = kStaleCount;
-    EXPECT_EQ(UsbBulkRead(device, buffer, 64, &count, kLongWait, closed), 0xFFFFFFFFu);
+    EXPECT_EQ(UsbBulkRead(device, buffer, 64, &count, kLongWait, invalid), 0xFFFFFFFFu);
     EXPECT_EQ(count, 0u);
     EXPECT_EQ(standin::GetCounters().abortCalls, 1);
     EXPECT_EQ(standin::GetCounters().transfersInFlight, 0);
