@@ -24,6 +24,7 @@ uint16_t lastCommandIndex = NO_COMMAND;
 
 const char* const kMsgNotConnected = "\tDevice is not connected.\n";
 const char* const kMsgSyntaxError = "\tCommand syntax error.\n";
+const char* const kMsgNotNumeric = "\tArgument 2. is not numeric.\n";
 const char* const kMsgOneReturnVariable = "\tOne return variable expected\n";
 const char* const kMsgIdleOnly =
     "\tThis command is allowed only in idle mode. For idle mode send 'Stop' or "
@@ -99,7 +100,7 @@ void RunCommand(int nlhs, mxArray* plhs[], int nrhs, const mxArray* prhs[]) {
             ControlData* c = RequireConnection();
             if (nlhs != 1) Fail(kMsgOneReturnVariable);
             if (nrhs != 2) Fail("\tNumber of impedance data lines is not specified.\n");
-            if (!host::IsDouble(prhs[1])) Fail("\tArgument 2. is not numeric.\n");
+            if (!host::IsDouble(prhs[1])) Fail(kMsgNotNumeric);
             if (c->mode == MODE_IDLE)
                 Fail("\tDevice is not in measurement mode, send 'Start' or 'SetExternalTrigger' "
                      "command.\n");

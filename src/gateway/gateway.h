@@ -43,5 +43,6 @@ bool IsConnected();
 // Messages shared by several commands.
 extern const char* const kMsgNotConnected;
 extern const char* const kMsgSyntaxError;
+extern const char* const kMsgNotNumeric;
 extern const char* const kMsgOneReturnVariable;
 extern const char* const kMsgIdleOnly;

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "gateway/gateway.h"
 #include "gateway/handlers.h"
 #include "host/command_error.h"
 #include "host/host.h"
@@ -15,11 +16,6 @@
 
 namespace {
 
-const char kSyntaxError[] = "\tCommand syntax error.\n";
-const char kNotNumeric[] = "\tArgument 2. is not numeric.\n";
-const char kIdleOnly[] =
-    "\tThis command is allowed only in idle mode. For idle mode send 'Stop' or "
-    "'SetExternalTrigger' command.\n";
 const char kNoResponse[] = "\tDevice did not respond to command.\n";
 const char kInvalidDivider[] =
     "\tInvalid samplingrate divider value. Expected values are: 1, 2, 4, 6, 8, 10, 12, 14, "
@@ -84,18 +80,18 @@ void SetCompensationCommand(ControlData* connection, int nrhs, const mxArray* pr
         Fail("\tCompensation arguments missing. Argument 2. is compensation 'On' / 'Off', "
              "argument 3. is compensation measurement 'On' / 'Off'.\n");
     }
-    if (!mxIsChar(prhs[1]) || !mxIsChar(prhs[2])) Fail(kSyntaxError);
+    if (!mxIsChar(prhs[1]) || !mxIsChar(prhs[2])) Fail(kMsgSyntaxError);
     int compensation = SwitchValue(WordOf(prhs[1]));
-    if (compensation < 0) Fail(kSyntaxError);
+    if (compensation < 0) Fail(kMsgSyntaxError);
     int measurement = SwitchValue(WordOf(prhs[2]));
-    if (measurement < 0) Fail(kSyntaxError);
+    if (measurement < 0) Fail(kMsgSyntaxError);
     uint16_t word = static_cast<uint16_t>((compensation ? 0x00FF : 0) | (measurement ? 0xFF00 : 0));
     SendArgumentWord(connection, CMD_SET_COMPENSATION, word);
 }
 
 void SetExcitationLevelCommand(ControlData* connection, int nrhs, const mxArray* prhs[]) {
     if (nrhs != 2) Fail("\tExcitation level step is not specified.\n");
-    if (!mxIsDouble(prhs[1])) Fail(kNotNumeric);
+    if (!mxIsDouble(prhs[1])) Fail(kMsgNotNumeric);
     // Compared as a double, so that NaN, infinities and huge values are
     // refused instead of wrapping into range through an integer conversion.
     double level = std::trunc(mxGetScalar(prhs[1]));
@@ -110,11 +106,11 @@ void SetInputGainCommand(ControlData* connection, int nrhs, const mxArray* prhs[
         Fail("\tGain values missing. Argument 2. is CH-A gain, argument 3. is CH-B gain: "
              "'1x', '2x', '5x', '10x'.\n");
     }
-    if (!mxIsChar(prhs[1]) || !mxIsChar(prhs[2])) Fail(kSyntaxError);
+    if (!mxIsChar(prhs[1]) || !mxIsChar(prhs[2])) Fail(kMsgSyntaxError);
     int gainA = GainCode(WordOf(prhs[1]));
-    if (gainA < 0) Fail(kSyntaxError);
+    if (gainA < 0) Fail(kMsgSyntaxError);
     int gainB = GainCode(WordOf(prhs[2]));
-    if (gainB < 0) Fail(kSyntaxError);
+    if (gainB < 0) Fail(kMsgSyntaxError);
     SendArgumentWord(connection, CMD_SET_INPUT_GAIN, static_cast<uint16_t>(gainA | (gainB << 2)));
 }
 
@@ -122,7 +118,7 @@ void SetExternalTriggerCommand(ControlData* connection, int nrhs, const mxArray*
     if (nrhs != 2) {
         Fail("\tCommand argument missing. Argument 2. can be 'On' / 'Off'.\n");
     }
-    if (!mxIsChar(prhs[1])) Fail(kSyntaxError);
+    if (!mxIsChar(prhs[1])) Fail(kMsgSyntaxError);
     if (connection->mode.load() == MODE_MEASURING) {
         Fail("\tDevice is in measuring mode, send 'Stop' command.\n");
     }
@@ -147,7 +143,7 @@ void SetExternalTriggerCommand(ControlData* connection, int nrhs, const mxArray*
         connection->mode.store(MODE_IDLE);
         SendArgumentWord(connection, CMD_SET_EXTERNAL_TRIGGER, 0);
     } else {
-        Fail(kSyntaxError);
+        Fail(kMsgSyntaxError);
     }
 }
 
@@ -156,9 +152,9 @@ void SetBatterySupplyCommand(ControlData* connection, int nrhs, const mxArray* p
         Fail("\tCommand arguments missing. Argument 2. is battery supply state of 'On' / "
              "'Off'.\n");
     }
-    if (!mxIsChar(prhs[1])) Fail(kSyntaxError);
+    if (!mxIsChar(prhs[1])) Fail(kMsgSyntaxError);
     int on = SwitchValue(WordOf(prhs[1]));
-    if (on < 0) Fail(kSyntaxError);
+    if (on < 0) Fail(kMsgSyntaxError);
     SendArgumentWord(connection, CMD_SET_BATTERY_SUPPLY, static_cast<uint16_t>(on));
 }
 
@@ -182,8 +178,8 @@ void SetSamplingDividerCommand(ControlData* connection, int nrhs, const mxArray*
              "40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 196, 224, 256, 320, 384, 448, 512, "
              "640, 768, 896, 1024, 1280, 1536, 1792\n");
     }
-    if (!mxIsDouble(prhs[1])) Fail(kNotNumeric);
-    if (connection->mode.load() != MODE_IDLE) Fail(kIdleOnly);
+    if (!mxIsDouble(prhs[1])) Fail(kMsgNotNumeric);
+    if (connection->mode.load() != MODE_IDLE) Fail(kMsgIdleOnly);
     double value = std::trunc(mxGetScalar(prhs[1]));
     uint32_t index = 0;
     uint16_t code = 0;
