@@ -41,6 +41,10 @@ if(TARGET varnelo_usb_winusb)
   set_target_properties(varnelo_mexw64 PROPERTIES
     PREFIX "" SUFFIX ".mexw64" OUTPUT_NAME VarneloControl
     LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/matlab)
+  # The help text goes beside the module, as users install the two together.
+  add_custom_command(TARGET varnelo_mexw64 POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/matlab/VarneloControl.m
+            ${CMAKE_BINARY_DIR}/matlab/VarneloControl.m)
 endif()
 
 if(VARNELO_TESTS)

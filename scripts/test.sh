@@ -28,6 +28,17 @@ suite() {
   local rc=$?
   local line
   line=$(grep -E '^([A-Za-z-]+: )?[0-9]+ passed, [0-9]+ failed' "$log" | tail -1)
+  if [ -z "$line" ]; then
+    # A suite run through ctest: take ctest's own counts.
+    local c
+    c=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -1)
+    if [ -n "$c" ]; then
+      local total bad
+      total=$(sed -E 's/.*out of ([0-9]+).*/\1/' <<<"$c")
+      bad=$(sed -E 's/.* ([0-9]+) tests failed.*/\1/' <<<"$c")
+      line="$((total - bad)) passed, $bad failed"
+    fi
+  fi
   if [ -n "$line" ]; then
     local p f
     p=$(sed -E 's/^([A-Za-z-]+: )?([0-9]+) passed.*/\2/' <<<"$line")

@@ -14,6 +14,9 @@ constexpr uint32_t kStatusStopped = 0;
 constexpr uint32_t kStatusFailed = 0xFFFFFFFFu;       // replyMutex not had at start, or 31 on a full read
 constexpr uint32_t kStatusFailedShort = 0xFFFFFFFEu;  // 31 on a short read
 
+// How long the thread waits for replyMutex when it starts.
+constexpr uint32_t kStartWaitMs = 100;
+
 // Pauses after a failed read: a device that keeps failing with anything
 // but 31 would otherwise spin the thread and flood the command window.
 // Doubles per consecutive failure; a good read starts it over.
@@ -139,7 +142,9 @@ void ParseRxBuffer(ControlData* connection, uint32_t count) {
 
 uint32_t ReceiveThread(void* argument) {
     ControlData* connection = static_cast<ControlData*>(argument);
-    if (!Obtained(platform::WaitForObject(connection->replyMutex, 1))) return kStatusFailed;
+    // The mutex is free unless the command that started the thread is
+    // briefly looking at it; a generous wait keeps that from ending the thread.
+    if (!Obtained(platform::WaitForObject(connection->replyMutex, kStartWaitMs))) return kStatusFailed;
 
     // Not reset between reads: a read that writes no count leaves the last one.
     uint32_t transferred = 0;
