@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the unit tests under ThreadSanitizer and runs the device-link tests
-# (frames, parser, ring, receive thread) with no suppressions.
+# Builds the unit tests under ThreadSanitizer and runs all of them (link,
+# lifecycle, commands, simulated instrument) with no suppressions.
 # Usage: scripts/tsan.sh [build root]   (default: the repository root)
 set -euo pipefail
 
@@ -14,10 +14,10 @@ cmake --build "$BUILD" --target unit_tests -j2
 
 # Any report fails the run; halt_on_error keeps the first one readable.
 export TSAN_OPTIONS="halt_on_error=1 exitcode=66 second_deadlock_stack=1"
-run() { "$BUILD/tests/unit_tests" --gtest_filter='Link*' "$@"; }
+run() { "$BUILD/tests/unit_tests" "$@"; }
 # ThreadSanitizer cannot map its shadow memory with the kernel's widest
 # address randomisation; run without randomisation when it refuses to start.
 if ! run --gtest_list_tests >/dev/null 2>&1; then
-  exec setarch "$(uname -m)" -R "$BUILD/tests/unit_tests" --gtest_filter='Link*'
+  exec setarch "$(uname -m)" -R "$BUILD/tests/unit_tests"
 fi
 run

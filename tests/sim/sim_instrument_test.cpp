@@ -2,6 +2,8 @@
 // image, robustness of the frame parser and the paced line stream.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <atomic>
 #include <cmath>
 #include <cstring>
@@ -94,8 +96,8 @@ TEST(SimReplies, DeviceInfoIsA58ByteFrameWithZeroPaddedText) {
     Send(dev.in, {0x03, 0xFF, 0x02, 0x00});
     const std::vector<uint8_t> reply = Take(dev.in);
     std::vector<uint8_t> expected = Header(FRAME_DEVICE_INFO);
-    expected.insert(expected.end(), settings.infoText.begin(), settings.infoText.end());
     expected.resize(58, 0);
+    std::copy(settings.infoText.begin(), settings.infoText.end(), expected.begin() + 4);
     EXPECT_EQ(reply, expected);
 
     // Text longer than the field is cut to 54 bytes.
