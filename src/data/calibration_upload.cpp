@@ -1,7 +1,10 @@
 // SetShuntVal and SetCompVal: one 15-value complex table, converted to
 // single precision and sent in one frame, real parts first, then the
 // imaginary parts. No answer is awaited.
+#include <cfloat>
+#include <cmath>
 #include <cstring>
+#include <limits>
 
 #include "gateway/handlers.h"
 #include "host/command_error.h"
@@ -11,10 +14,25 @@
 
 namespace {
 
+// The single nearest to value, as IEEE 754 rounds: beyond the largest
+// single by half its spacing or more, the result is an infinity of the same
+// sign. Written out because a C++ conversion of an out-of-range double is
+// undefined.
+float NearestSingle(double value) {
+    constexpr double kRoundsToInfinity = static_cast<double>(FLT_MAX) + 0x1p103;
+    if (std::isnan(value)) {
+        const float nan = std::numeric_limits<float>::quiet_NaN();
+        return std::signbit(value) ? -nan : nan;
+    }
+    if (value >= kRoundsToInfinity) return std::numeric_limits<float>::infinity();
+    if (value <= -kRoundsToInfinity) return -std::numeric_limits<float>::infinity();
+    return static_cast<float>(value);
+}
+
 // One single as two frame words, the low-order half first, so that its
 // bytes go out little-endian.
 void StoreSingle(uint16_t* words, double value) {
-    float single = static_cast<float>(value);
+    float single = NearestSingle(value);
     uint32_t bits;
     std::memcpy(&bits, &single, sizeof bits);
     words[0] = static_cast<uint16_t>(bits);

@@ -52,6 +52,8 @@ TEST_F(CalibrationTest, UploadFrameHoldsRealPartsThenImaginaryPartsAsSingles) {
     im[0] = 2.0;
     re[1] = 0.1;
     im[14] = -1e40;  // beyond the single range
+    re[2] = 3.4028235e38;  // above the largest single, but nearer to it than to infinity
+    re[3] = 3.4028236e38;  // past the halfway point: infinity
     ASSERT_EQ(ErrorOf(0, {String("SetShuntVal"), ComplexRow(re, im)}), "");
     auto frames = TakeFrames();
     ASSERT_EQ(frames.size(), 1u);
@@ -62,6 +64,8 @@ TEST_F(CalibrationTest, UploadFrameHoldsRealPartsThenImaginaryPartsAsSingles) {
     EXPECT_EQ(std::vector<uint8_t>(f.begin() + 8, f.begin() + 12), Bytes({0xCD, 0xCC, 0xCC, 0x3D}));
     EXPECT_EQ(std::vector<uint8_t>(f.begin() + 64, f.begin() + 68), Bytes({0x00, 0x00, 0x00, 0x40}));
     EXPECT_EQ(ReadU32(f.data() + 64 + 4 * 14), FloatBits(-std::numeric_limits<float>::infinity()));
+    EXPECT_EQ(ReadU32(f.data() + 4 + 4 * 2), 0x7F7FFFFFu);
+    EXPECT_EQ(ReadU32(f.data() + 4 + 4 * 3), 0x7F800000u);
 
     ASSERT_EQ(ErrorOf(0, {String("SetCompVal"), ComplexRow(re, im)}), "");
     auto comp = TakeFrames();
