@@ -10,7 +10,6 @@ PACKAGES=(
   octave liboctave-dev gnuplot-nox fonts-freefont-otf
   g++-mingw-w64-x86-64 mingw-w64-x86-64-dev wine64
   libusb-1.0-0-dev umockdev libumockdev-dev
-  valgrind
 )
 
 missing=()
