@@ -38,6 +38,13 @@ check silent-info 0 VARNELO_SIM_SILENT=2 -- "
   out = evalc('VarneloControl(''Disconnect'')');
   assert(~isempty(strfind(out, 'connection closed')));"
 
+check getdata-timeout 0 VARNELO_SIM_SILENT=1 -- "
+  evalc('VarneloControl(''Connect'')'); VarneloControl('Start');
+  out = evalc('d = VarneloControl(''GetData'', 10);');
+  assert(strcmp(out, sprintf('\tData collection timeout, polling period 24 ms.\n')), out);
+  assert(isequal(size(d.ImpedanceModule), [10 15]) && all(d.MeasurementCycleCount == 0) && all(d.ImpedanceModule(:) == 0));
+  VarneloControl('Stop'); evalc('VarneloControl(''Disconnect'')');"
+
 check exit-while-measuring 0 -- "
   evalc('VarneloControl(''Connect'')'); VarneloControl('Start'); d = VarneloControl('GetData', 10); exit(0);"
 
