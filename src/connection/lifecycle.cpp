@@ -5,7 +5,7 @@
 #include <string>
 
 #include "connection/control_data.h"
-#include "gateway/handlers.h"
+#include "connection/lifecycle.h"
 #include "host/command_error.h"
 #include "host/host.h"
 #include "link/link.h"

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <new>
 
-#include "gateway/handlers.h"
+#include "data/data_commands.h"
 #include "host/command_error.h"
 #include "host/host.h"
 #include "link/link.h"

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <limits>
 
-#include "gateway/handlers.h"
+#include "data/data_commands.h"
 #include "host/command_error.h"
 #include "host/host.h"
 #include "link/link.h"

@@ -2,7 +2,7 @@
 // frequency bins and its shunt and compensation tables.
 #include <cstring>
 
-#include "gateway/handlers.h"
+#include "data/data_commands.h"
 #include "host/command_error.h"
 #include "host/host.h"
 #include "link/link.h"

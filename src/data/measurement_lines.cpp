@@ -3,7 +3,7 @@
 // column arrays, one row per line.
 #include <cstring>
 
-#include "gateway/handlers.h"
+#include "data/data_commands.h"
 #include "host/command_error.h"
 #include "host/host.h"
 #include "link/link.h"

@@ -10,6 +10,8 @@
 #include <string>
 
 #include "connection/control_data.h"
+#include "connection/lifecycle.h"
+#include "data/data_commands.h"
 #include "gateway/handlers.h"
 #include "host/command_error.h"
 #include "host/host.h"

@@ -1,6 +1,8 @@
-// The command handlers the gateway calls once a command's checks have
-// passed. Each reports a failure by throwing CommandError with its exact
-// message (host/command_error.h); mexFunction raises it to the host.
+// The commands the gateway implements itself: identity, run control and the
+// device settings. mexFunction calls them once a command's checks have
+// passed; each reports a failure by throwing CommandError with its exact
+// message (host/command_error.h). The connection and data subsystems declare
+// their own commands in connection/lifecycle.h and data/data_commands.h.
 #pragma once
 
 #include <cstdint>
@@ -9,11 +11,6 @@
 #include "host/mex_api.h"
 
 class ReplyWait;
-
-// Connection lifecycle (connection/lifecycle.cpp).
-void ConnectCommand();
-void DisconnectCommand(ControlData* connection);
-void ReleaseAtExit();
 
 // Identity and run control (gateway/run_control.cpp).
 void GetDevInfoCommand(ControlData* connection, char* infoText, size_t infoTextSize,
@@ -35,10 +32,3 @@ void FindDividerCode(double value, uint32_t* index, uint16_t* code);
 // Creates SetGPIO's two outputs: from the latest data line while measuring
 // (wait is null then), from the GPIO reply that wait receives in idle mode.
 void ReportGpioState(ControlData* connection, mxArray* plhs[], ReplyWait* wait);
-
-// Measurement lines, configuration, calibration (data/).
-void GetData(ControlData* connection, uint32_t lineCount, mxArray* plhs[]);
-void GetConfData(ControlData* connection, mxArray* plhs[]);
-void SendComplexValues(ControlData* connection, const mxArray* values, uint32_t count,
-                       uint16_t opcode);
-void GetShuntData(ControlData* connection, const mxArray* prhs[], mxArray* plhs[]);

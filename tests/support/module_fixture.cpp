@@ -1,6 +1,6 @@
 #include "support/module_fixture.h"
 
-#include "gateway/handlers.h"
+#include "connection/lifecycle.h"
 #include "sim/sim_bus.h"
 
 namespace fixture {

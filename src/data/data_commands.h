@@ -1,0 +1,21 @@
+// The measurement-data and calibration commands. The gateway calls them once
+// a command's checks have passed; a failure throws CommandError with its
+// exact message (host/command_error.h).
+#pragma once
+
+#include <cstdint>
+
+#include "connection/control_data.h"
+#include "host/mex_api.h"
+
+// Takes lineCount lines out of the ring into GetData's structure (plhs[0]).
+void GetData(ControlData* connection, uint32_t lineCount, mxArray* plhs[]);
+// Requests the configuration reply and returns it as a structure (plhs[0]).
+void GetConfData(ControlData* connection, mxArray* plhs[]);
+// Sends count complex values (real parts, then imaginary parts, as singles)
+// with the opcode of SetShuntVal or SetCompVal.
+void SendComplexValues(ControlData* connection, const mxArray* values, uint32_t count,
+                       uint16_t opcode);
+// The shunt impedance at the frequencies of prhs[1], from the front end's
+// EEPROM calibration (plhs[0]).
+void GetShuntData(ControlData* connection, const mxArray* prhs[], mxArray* plhs[]);
