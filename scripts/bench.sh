@@ -8,7 +8,13 @@ BUILD_DIR=${BUILD_DIR:-build}
 bash scripts/setup.sh
 BUILD_DIR=$BUILD_DIR bash scripts/build.sh
 "$BUILD_DIR/tests/bench/benchmarks" "$@"
+OCTAVE=(octave --no-gui --no-window-system --no-history -q --norc)
 for rate in 20000 100000; do
-  VARNELO_SIM_LINE_RATE=$rate octave --no-gui --no-window-system --no-history -q --norc \
+  VARNELO_SIM_LINE_RATE=$rate "${OCTAVE[@]}" \
     --eval "addpath('$PWD/$BUILD_DIR/sim'); run('tests/bench/octave_throughput.m')"
 done
+# GetData's cost from Octave: CPU at the instrument's own pace, then per call
+# from a deep ring that always holds lines.
+"${OCTAVE[@]}" --eval "addpath('$PWD/$BUILD_DIR/sim'); addpath('$PWD/tests/bench'); octave_getdata_costs('cpu')"
+VARNELO_SIM_LINE_RATE=100000 "${OCTAVE[@]}" \
+  --eval "addpath('$PWD/$BUILD_DIR/sim'); addpath('$PWD/tests/bench'); octave_getdata_costs('call')"
