@@ -58,7 +58,8 @@ ControlData* RequireConnection() {
 // give no usable number of lines (0, negative, not finite, beyond the signed
 // 32-bit range, or an empty array) are refused before any array is made.
 uint32_t LineCountOf(const mxArray* argument) {
-    double value = host::IsEmpty(argument) ? 0.0 : std::trunc(host::Scalar(argument));
+    double value = 0.0;
+    if (host::ReadScalar(argument, &value)) value = std::trunc(value);
     if (!(value >= 1.0 && value <= 2147483647.0)) Fail("\tIncorrect command argument.\n");
     return static_cast<uint32_t>(value);
 }
