@@ -128,7 +128,6 @@ bool IsChar(const mxArray* a) { return mxIsChar(a); }
 bool IsDouble(const mxArray* a) { return mxIsDouble(a); }
 bool IsComplex(const mxArray* a) { return mxIsComplex(a); }
 bool IsSparse(const mxArray* a) { return mxIsSparse(a); }
-bool IsEmpty(const mxArray* a) { return mxIsEmpty(a); }
 size_t Columns(const mxArray* a) { return mxGetN(a); }
 size_t ElementCount(const mxArray* a) { return mxGetNumberOfElements(a); }
 bool ReadScalar(const mxArray* a, double* value) {

@@ -57,7 +57,6 @@ bool IsChar(const mxArray* a);
 bool IsDouble(const mxArray* a);
 bool IsComplex(const mxArray* a);
 bool IsSparse(const mxArray* a);
-bool IsEmpty(const mxArray* a);
 size_t Columns(const mxArray* a);
 size_t ElementCount(const mxArray* a);
 // The value of a numeric argument as mxGetScalar reads it: the first element
