@@ -59,7 +59,8 @@ ControlData* RequireConnection() {
 // give no usable number of lines (0, negative, not finite, beyond the signed
 // 32-bit range, or an empty array) are refused before any array is made.
 uint32_t LineCountOf(const mxArray* argument) {
-    double value = host::IsEmpty(argument) ? 0.0 : std::trunc(host::Scalar(argument));
+    double value = 0.0;
+    if (host::ReadScalar(argument, &value)) value = std::trunc(value);
     if (!(value >= 1.0 && value <= 2147483647.0)) Fail(kMsgIncorrectArgument);
     return static_cast<uint32_t>(value);
 }
@@ -72,11 +73,12 @@ uint32_t RingSlotsOf(int nrhs, const mxArray* prhs[]) {
     if (nrhs != 3 || !host::IsChar(prhs[1])) Fail(kMsgIncorrectArgument);
     const char* word = host::ArrayToString(prhs[1]);
     if (!word || std::strcmp(word, "RingLines") != 0) Fail(kMsgIncorrectArgument);
+    double lines = 0.0;
     if (!host::IsDouble(prhs[2]) || host::IsComplex(prhs[2]) || host::IsSparse(prhs[2]) ||
-        host::ElementCount(prhs[2]) != 1) {
+        host::ElementCount(prhs[2]) != 1 || !host::ReadScalar(prhs[2], &lines)) {
         Fail(kMsgIncorrectArgument);
     }
-    const double lines = std::trunc(host::Scalar(prhs[2]));
+    lines = std::trunc(lines);
     if (!(lines >= RING_SLOTS_MIN && lines <= RING_SLOTS_MAX)) Fail(kMsgIncorrectArgument);
     return static_cast<uint32_t>(lines);
 }

@@ -17,6 +17,8 @@
 namespace {
 
 const char kNoResponse[] = "\tDevice did not respond to command.\n";
+const char kLevelOutOfRange[] = "\tLevel value out of range, value of 0...255 expected.\n";
+const char kGpioArgumentsMissing[] = "\tArguments missing.\n";
 const char kInvalidDivider[] =
     "\tInvalid samplingrate divider value. Expected values are: 1, 2, 4, 6, 8, 10, 12, 14, "
     "16, 20, 24, 28, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 196, 224, 256, 320, 384, "
@@ -92,12 +94,14 @@ void SetCompensationCommand(ControlData* connection, int nrhs, const mxArray* pr
 void SetExcitationLevelCommand(ControlData* connection, int nrhs, const mxArray* prhs[]) {
     if (nrhs != 2) Fail("\tExcitation level step is not specified.\n");
     if (!mxIsDouble(prhs[1])) Fail(kMsgNotNumeric);
+    // An empty array holds no level at all: out of range like any other
+    // value that is not a level.
+    double value = 0.0;
+    if (!host::ReadScalar(prhs[1], &value)) Fail(kLevelOutOfRange);
     // Compared as a double, so that NaN, infinities and huge values are
     // refused instead of wrapping into range through an integer conversion.
-    double level = std::trunc(mxGetScalar(prhs[1]));
-    if (!(level >= 0.0 && level <= 255.0)) {
-        Fail("\tLevel value out of range, value of 0...255 expected.\n");
-    }
+    double level = std::trunc(value);
+    if (!(level >= 0.0 && level <= 255.0)) Fail(kLevelOutOfRange);
     SendArgumentWord(connection, CMD_SET_EXCITATION_LEVEL, static_cast<uint16_t>(level));
 }
 
@@ -182,7 +186,10 @@ void SetSamplingDividerCommand(ControlData* connection, int nrhs, const mxArray*
     }
     if (!mxIsDouble(prhs[1])) Fail(kMsgNotNumeric);
     if (connection->mode.load() != MODE_IDLE) Fail(kMsgIdleOnly);
-    double value = std::trunc(mxGetScalar(prhs[1]));
+    // An empty array holds no divider at all: not one of the valid values.
+    double value = 0.0;
+    if (!host::ReadScalar(prhs[1], &value)) Fail(kInvalidDivider);
+    value = std::trunc(value);
     uint32_t index = 0;
     uint16_t code = 0;
     FindDividerCode(value, &index, &code);
@@ -193,18 +200,18 @@ void SetSamplingDividerCommand(ControlData* connection, int nrhs, const mxArray*
 
 void SetGPIOCommand(ControlData* connection, int nlhs, mxArray* plhs[], int nrhs,
                     const mxArray* prhs[]) {
-    if (nrhs != 3) Fail("\tArguments missing.\n");
+    if (nrhs != 3) Fail(kGpioArgumentsMissing);
     if (nlhs != 2) Fail("\tTwo return variable expected\n");
-    // The values are read as scalars without a type or range test; an
-    // argument that holds no scalar at all (empty, cell, structure) has no
-    // value to send and counts as missing.
-    for (int i = 1; i <= 2; ++i) {
-        if (mxIsEmpty(prhs[i]) || !(mxIsNumeric(prhs[i]) || mxIsChar(prhs[i]))) {
-            Fail("\tArguments missing.\n");
-        }
+    // The values are read as scalars of any class without a range test; an
+    // argument that holds no scalar at all (empty, cell, structure, function
+    // handle) has no value to send and counts as missing.
+    double firstValue = 0.0;
+    double secondValue = 0.0;
+    if (!host::ReadScalar(prhs[1], &firstValue) || !host::ReadScalar(prhs[2], &secondValue)) {
+        Fail(kGpioArgumentsMissing);
     }
-    uint16_t first = LowWordOf(mxGetScalar(prhs[1]));
-    uint16_t second = LowWordOf(mxGetScalar(prhs[2]));
+    uint16_t first = LowWordOf(firstValue);
+    uint16_t second = LowWordOf(secondValue);
     uint16_t word = static_cast<uint16_t>((first << 3) | second);
 
     connection->replyData.store(nullptr);

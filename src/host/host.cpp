@@ -155,10 +155,13 @@ bool IsChar(const mxArray* a) { return mxIsChar(a); }
 bool IsDouble(const mxArray* a) { return mxIsDouble(a); }
 bool IsComplex(const mxArray* a) { return mxIsComplex(a); }
 bool IsSparse(const mxArray* a) { return mxIsSparse(a); }
-bool IsEmpty(const mxArray* a) { return mxIsEmpty(a); }
 size_t Columns(const mxArray* a) { return mxGetN(a); }
 size_t ElementCount(const mxArray* a) { return mxGetNumberOfElements(a); }
-double Scalar(const mxArray* a) { return mxGetScalar(a); }
+bool ReadScalar(const mxArray* a, double* value) {
+    if (mxIsEmpty(a) || !(mxIsNumeric(a) || mxIsLogical(a) || mxIsChar(a))) return false;
+    *value = mxGetScalar(a);
+    return true;
+}
 char* ArrayToString(const mxArray* a) { return mxArrayToString(a); }
 
 mxArray* CallSpline(mxArray* x, mxArray* y, mxArray* xi) {

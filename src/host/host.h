@@ -71,10 +71,15 @@ bool IsChar(const mxArray* a);
 bool IsDouble(const mxArray* a);
 bool IsComplex(const mxArray* a);
 bool IsSparse(const mxArray* a);
-bool IsEmpty(const mxArray* a);
 size_t Columns(const mxArray* a);
 size_t ElementCount(const mxArray* a);
-double Scalar(const mxArray* a);
+// The value of a numeric argument as mxGetScalar reads it: the first element
+// as a double (of a sparse array the first nonzero one). False when the array
+// holds no element that can be read so: an empty array of any class, a cell,
+// a structure, a function handle or an object. Octave's mxGetScalar raises
+// an error of its own on those and MATLAB's returns an unspecified value, so
+// mxGetScalar is called only after this test.
+bool ReadScalar(const mxArray* a, double* value);
 // Text of a char array. Owned by the host (reclaimed when the call ends).
 // Null when the conversion failed.
 char* ArrayToString(const mxArray* a);

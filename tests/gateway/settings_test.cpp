@@ -100,6 +100,18 @@ TEST_F(SettingsTest, EachCommandWritesItsThreeWordFrame) {
               Bytes({0x03, 0xFF, 0x09, 0x00, 0x00, 0x00}));
 }
 
+TEST_F(SettingsTest, GpioReadsItsValuesWhateverTheirClass) {
+    // Logical, integer and char scalars are values as much as doubles are;
+    // a matrix gives its first element.
+    mxArray* on = standalone::Numeric(mxLOGICAL_CLASS, 1, 1);
+    static_cast<uint8_t*>(mxGetData(on))[0] = 1;
+    mxArray* three = standalone::Numeric(mxUINT8_CLASS, 1, 2);
+    static_cast<uint8_t*>(mxGetData(three))[0] = 3;
+    EXPECT_EQ(OneFrame({String("SetGPIO"), on, three}, 2), Bytes({0x03, 0xFF, 0x0E, 0x00, 0x0B, 0x00}));
+    EXPECT_EQ(OneFrame({String("SetGPIO"), String("\x02"), Double(1)}, 2),
+              Bytes({0x03, 0xFF, 0x0E, 0x00, 0x11, 0x00}));
+}
+
 struct Refusal {
     const char* what;
     int nlhs;
@@ -132,6 +144,11 @@ TEST_F(SettingsTest, RefusalsRaiseTheirMessageAndWriteNothing) {
         {"level NaN", 0, [&] { return level(Double(kNaN)); }, kLevelRange},
         {"level Inf", 0, [&] { return level(Double(kInf)); }, kLevelRange},
         {"level -Inf", 0, [&] { return level(Double(-kInf)); }, kLevelRange},
+        // An empty array holds no value to read: each command's value message.
+        {"level []", 0, [&] { return level(standalone::DoubleMatrix(0, 0, {})); }, kLevelRange},
+        {"level zeros(0, 15)", 0, [&] { return level(standalone::DoubleMatrix(0, 15, {})); }, kLevelRange},
+        {"level complex 1 x 0", 0, [&] { return level(standalone::Numeric(mxDOUBLE_CLASS, 1, 0, true)); }, kLevelRange},
+        {"level sparse []", 0, [&] { return level(standalone::Sparse(0, 0)); }, kLevelRange},
         {"gain, one word", 0, [] { return std::vector<mxArray*>{String("SetInputGain"), String("1x")}; }, gainMissing},
         {"gain 1X", 0, [] { return std::vector<mxArray*>{String("SetInputGain"), String("1X"), String("1x")}; }, kSyntax},
         {"gain 3x", 0, [] { return std::vector<mxArray*>{String("SetInputGain"), String("1x"), String("3x")}; }, kSyntax},
@@ -149,9 +166,13 @@ TEST_F(SettingsTest, RefusalsRaiseTheirMessageAndWriteNothing) {
         {"divider NaN", 0, [&] { return divider(Double(kNaN)); }, kInvalidDivider},
         {"divider Inf", 0, [&] { return divider(Double(kInf)); }, kInvalidDivider},
         {"divider 0", 0, [&] { return divider(Double(0)); }, kInvalidDivider},
+        {"divider []", 0, [&] { return divider(standalone::DoubleMatrix(0, 0, {})); }, kInvalidDivider},
+        {"divider zeros(15, 0)", 0, [&] { return divider(standalone::DoubleMatrix(15, 0, {})); }, kInvalidDivider},
         {"GPIO, one value", 2, [] { return std::vector<mxArray*>{String("SetGPIO"), Double(1)}; }, "\tArguments missing.\n"},
         {"GPIO, one output", 1, [&] { return gpio(Double(5), Double(3)); }, "\tTwo return variable expected\n"},
         {"GPIO, empty", 2, [&] { return gpio(standalone::DoubleMatrix(0, 0, {}), Double(3)); }, "\tArguments missing.\n"},
+        {"GPIO, empty text", 2, [&] { return gpio(Double(5), String("")); }, "\tArguments missing.\n"},
+        {"GPIO, empty logical", 2, [&] { return gpio(Double(5), standalone::Numeric(mxLOGICAL_CLASS, 0, 1)); }, "\tArguments missing.\n"},
         {"GPIO, cell", 2, [&] { return gpio(Double(5), standalone::Cell()); }, "\tArguments missing.\n"},
         {"GPIO, struct", 2, [&] { return gpio(standalone::Struct(), Double(3)); }, "\tArguments missing.\n"},
     };

@@ -8,6 +8,7 @@
 
 #include <cstring>
 #include <string>
+#include <thread>
 
 using namespace platform;
 
@@ -137,6 +138,35 @@ TEST(PlatformMutex, OwnerEndingPassesItOnAsAbandoned) {
 
   CloseObject(holder.taken);
   CloseObject(holder.go);
+  CloseObject(mutex);
+}
+
+TEST(PlatformMutex, ThreadStartedElsewhereAbandonsWhatItHoldsWhenItEnds) {
+  // As the host's own thread: one this layer did not start, whose first
+  // contact with the layer is a wait.
+  Handle mutex = CreateMutexObject();
+  Handle taken = CreateEventObject(false, false);
+  Handle go = CreateEventObject(false, false);
+  Holder holder{mutex, taken, go};
+  std::thread other([&holder] { HoldAndEnd(&holder); });
+  ASSERT_EQ(WaitForObject(taken, kLong), kWaitSignaled);
+  SetEventObject(go);
+  const uint32_t whileEnding = WaitForObject(mutex, kLong);
+  other.join();
+  ASSERT_EQ(whileEnding, kWaitAbandoned) << "a mutex held by an ended thread stays held";
+  EXPECT_TRUE(ReleaseMutexObject(mutex));
+
+  // Ended before anybody waited: the record went with the thread.
+  std::thread second([&holder] { HoldAndEnd(&holder); });
+  const uint32_t took = WaitForObject(taken, kLong);
+  SetEventObject(go);
+  second.join();
+  ASSERT_EQ(took, kWaitSignaled);
+  EXPECT_EQ(WaitForObject(mutex, 0), kWaitAbandoned);
+  ReleaseMutexObject(mutex);
+
+  CloseObject(taken);
+  CloseObject(go);
   CloseObject(mutex);
 }
 

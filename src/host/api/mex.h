@@ -70,6 +70,7 @@ bool mxIsComplex(const mxArray* a);
 bool mxIsSparse(const mxArray* a);
 bool mxIsEmpty(const mxArray* a);
 bool mxIsNumeric(const mxArray* a);
+bool mxIsLogical(const mxArray* a);
 char* mxArrayToString(const mxArray* a);
 double mxGetScalar(const mxArray* a);
 size_t mxGetM(const mxArray* a);

@@ -157,6 +157,7 @@ bool mxIsEmpty(const mxArray* a) { return Count(a) == 0; }
 bool mxIsNumeric(const mxArray* a) {
     return a->classId >= mxDOUBLE_CLASS && a->classId <= mxUINT64_CLASS;
 }
+bool mxIsLogical(const mxArray* a) { return a->classId == mxLOGICAL_CLASS; }
 
 char* mxArrayToString(const mxArray* a) {
     if (a->classId != mxCHAR_CLASS) return nullptr;
@@ -169,7 +170,12 @@ char* mxArrayToString(const mxArray* a) {
 }
 
 double mxGetScalar(const mxArray* a) {
-    if (Count(a) == 0 || ElementSize(a->classId) == 0) return 0.0;
+    // MATLAB leaves the value of an empty, cell or structure array
+    // unspecified and Octave raises an error of its own; this host raises
+    // one too, so that a test sees the module read what it must not.
+    if (Count(a) == 0 || ElementSize(a->classId) == 0) {
+        throw standalone::HostError{"mxGetScalar: no scalar in an empty, cell or structure array"};
+    }
     return ElementAsDouble(a, 0);
 }
 

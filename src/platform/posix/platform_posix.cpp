@@ -19,6 +19,7 @@
 #include <deque>
 #include <mutex>
 #include <new>
+#include <pthread.h>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -108,17 +109,48 @@ void Unqueue(Object* object, Waiter* waiter) {
           q.end());
 }
 
-// The mutexes that the calling thread owns. Its destructor runs when the
-// thread ends, whoever started it, and abandons what is still held.
+// The mutexes that one thread owns.
 struct OwnedMutexes {
   std::vector<MutexObject*> held;  // one entry per mutex, whatever the recursion
-  ~OwnedMutexes() { AbandonAll(); }
   void AbandonAll();
 };
 
+// Each thread's record is made on its first wait and ended with the thread
+// by a thread-specific-data destructor, whoever started the thread (the
+// host's own thread included), so that what it still holds is abandoned.
+//
+// Not a thread_local with a destructor: glibc then keeps the module mapped
+// until every thread that touched it has ended, and the host's thread never
+// ends, so the host could never unload the module. A key pins nothing. It is
+// deleted when the module is unloaded (or the process exits), after which no
+// destructor of this module runs for any thread: the threads this module
+// starts have all been joined by then, and the unloading thread's own record
+// is ended on the spot.
+void EndThreadRecord(void* record);
+
+// Trivially destructible, made on first use: still readable while the
+// module's static objects are destroyed, in whatever order.
+pthread_key_t recordKey;
+std::atomic<bool> recordKeyValid{false};
+std::once_flag recordKeyMade;
+
+// Deletes the key when the module is unloaded or the process exits.
+struct RecordKeyDeleter {
+  ~RecordKeyDeleter();
+} recordKeyDeleter;
+
+thread_local OwnedMutexes* currentOwner = nullptr;  // trivially destructible: pins nothing
+
 OwnedMutexes& CurrentOwner() {
-  thread_local OwnedMutexes owned;
-  return owned;
+  if (currentOwner == nullptr) {
+    std::call_once(recordKeyMade,
+                   [] { recordKeyValid.store(pthread_key_create(&recordKey, EndThreadRecord) == 0); });
+    currentOwner = new OwnedMutexes();
+    // Without a key (none left in the process, or after the deleter) the
+    // record outlives its thread and what it holds is not abandoned.
+    if (recordKeyValid.load()) pthread_setspecific(recordKey, currentOwner);
+  }
+  return *currentOwner;
 }
 
 // Gives a free mutex to the longest waiter, if any; the caller holds its lock.
@@ -154,6 +186,20 @@ void OwnedMutexes::AbandonAll() {
     }
     ReleaseReference(mutex);
   }
+}
+
+void EndThreadRecord(void* record) {
+  auto* owner = static_cast<OwnedMutexes*>(record);
+  owner->AbandonAll();
+  delete owner;
+  currentOwner = nullptr;  // a later destructor that waits gets a fresh record
+}
+
+RecordKeyDeleter::~RecordKeyDeleter() {
+  // The key's number may be handed out again: it is never set after this.
+  if (!recordKeyValid.exchange(false)) return;
+  pthread_key_delete(recordKey);
+  if (currentOwner != nullptr) EndThreadRecord(currentOwner);
 }
 
 // Takes the object for the calling thread if it is available now; the caller

@@ -53,6 +53,7 @@ STUB bool mxIsEmpty(const mxArray* a) { return a->rows * a->columns == 0; }
 STUB bool mxIsNumeric(const mxArray* a) {
     return a->classId >= mxDOUBLE_CLASS && a->classId <= mxUINT64_CLASS;
 }
+STUB bool mxIsLogical(const mxArray* a) { return a->classId == mxLOGICAL_CLASS; }
 STUB char* mxArrayToString(const mxArray* a) {
     if (a->classId != mxCHAR_CLASS) return nullptr;
     char* text = static_cast<char*>(std::malloc(a->text.size() + 1));
