@@ -52,8 +52,13 @@ endforeach()
 add_custom_target(varnelo_python_files ALL DEPENDS ${VARNELO_PYTHON_COPIES})
 
 varnelo_add_python_extension(varnelo_python_sim _sim varnelo_sim sim)
+set(VARNELO_PYTHON_EXTENSIONS _sim)
 if(VARNELO_LIBUSB AND TARGET varnelo_usb_libusb)
   varnelo_add_python_extension(varnelo_python_usb _usb varnelo_usb_libusb libusb)
+  list(APPEND VARNELO_PYTHON_EXTENSIONS _usb)
 endif()
-# Writes the interpreter's path where the scripts look for it.
-file(WRITE ${CMAKE_BINARY_DIR}/python/interpreter ${Python3_EXECUTABLE})
+# For setup.py and the scripts: the extensions this configuration builds,
+# and the interpreter they are for.
+string(REPLACE ";" "\n" VARNELO_PYTHON_EXTENSIONS_TEXT "${VARNELO_PYTHON_EXTENSIONS}")
+file(WRITE ${CMAKE_BINARY_DIR}/python/extensions "${VARNELO_PYTHON_EXTENSIONS_TEXT}\n")
+file(WRITE ${CMAKE_BINARY_DIR}/python/interpreter "${Python3_EXECUTABLE}\n")
