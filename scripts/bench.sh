@@ -12,3 +12,10 @@ for rate in 20000 100000; do
   VARNELO_SIM_LINE_RATE=$rate octave --no-gui --no-window-system --no-history -q --norc \
     --eval "addpath('$PWD/$BUILD_DIR/sim'); run('tests/bench/octave_throughput.m')"
 done
+# GetData's cost per call and per line from Octave and from Python (varnelo),
+# measured the same way.
+VARNELO_SIM_LINE_RATE=100000 octave --no-gui --no-window-system --no-history -q --norc \
+  --eval "addpath('$PWD/$BUILD_DIR/sim'); run('tests/bench/octave_read_cost.m')"
+PY=$(cat "$BUILD_DIR/python/interpreter")
+echo "python: $PY"
+VARNELO_SIM_LINE_RATE=100000 PYTHONPATH=$PWD/$BUILD_DIR/python "$PY" tests/bench/python_read.py
