@@ -5,7 +5,7 @@ find_program(MKOCTFILE mkoctfile REQUIRED)
 execute_process(COMMAND ${MKOCTFILE} -p OCTINCLUDEDIR
   OUTPUT_VARIABLE OCTAVE_INCLUDE_DIR OUTPUT_STRIP_TRAILING_WHITESPACE)
 
-varnelo_add_core(varnelo_core_octave ${OCTAVE_INCLUDE_DIR} "")
+varnelo_add_core(varnelo_core_octave ${OCTAVE_INCLUDE_DIR} VARNELO_HOST_OCTAVE)
 
 set(VARNELO_HELP_SOURCE ${CMAKE_CURRENT_SOURCE_DIR}/matlab/VarneloControl.m)
 

@@ -1,7 +1,8 @@
 # The MATLAB module for 64-bit Windows, VarneloControl.mexw64, and what the
 # Windows tests need when cross-building with cmake/mingw-w64.cmake.
 #
-# The module imports the MATLAB API from libmx.dll and libmex.dll through
+# The module imports the MATLAB API from libmx.dll and libmex.dll (and the
+# Ctrl-C check from libut.dll) through
 # import libraries made here from the project's own .def files; it links
 # nothing of MATLAB's.
 
@@ -25,6 +26,7 @@ function(varnelo_add_import_library name)
 endfunction()
 varnelo_add_import_library(libmx)
 varnelo_add_import_library(libmex)
+varnelo_add_import_library(libut)
 
 # The module's logic against MATLAB's export names (the _700 creation calls).
 varnelo_add_core(varnelo_core_matlab ${VARNELO_SRC}/host/api VARNELO_HOST_MATLAB_700)
@@ -37,7 +39,7 @@ file(WRITE ${VARNELO_MODULE_DEF} "LIBRARY VarneloControl.mexw64\nEXPORTS\n    me
 if(TARGET varnelo_usb_winusb)
   add_library(varnelo_mexw64 MODULE ${VARNELO_MODULE_DEF})
   target_link_libraries(varnelo_mexw64 PRIVATE varnelo_core_matlab varnelo_usb_winusb
-    varnelo_platform matlab::libmx matlab::libmex)
+    varnelo_platform matlab::libmx matlab::libmex matlab::libut)
   set_target_properties(varnelo_mexw64 PROPERTIES
     PREFIX "" SUFFIX ".mexw64" OUTPUT_NAME VarneloControl
     LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/matlab)

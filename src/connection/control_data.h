@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 
 #include "link/protocol.h"
 #include "platform/platform.h"
@@ -18,7 +19,10 @@ constexpr uint32_t MODE_IDLE = 0;         // no measurement
 constexpr uint32_t MODE_MEASURING = 1;    // started by Start
 constexpr uint32_t MODE_EXT_TRIGGER = 2;  // started by SetExternalTrigger 'On'
 
+// Ring depth: 500 lines unless Connect asks for another within these bounds.
 constexpr uint32_t RING_SLOTS = 500;
+constexpr uint32_t RING_SLOTS_MIN = 500;
+constexpr uint32_t RING_SLOTS_MAX = 1000000;
 constexpr uint32_t SERIAL_NUMBER_SIZE = 32;
 constexpr uint32_t DEVICE_INFO_SIZE = 74;
 constexpr uint32_t TX_BUFFER_SIZE = 124;
@@ -32,11 +36,12 @@ struct DataLine {
 // Control block of the measurement ring (rules in link/ring.cpp).
 struct RingControl {
     platform::Handle mutex;      // guards the fields below and the slot copies
-    platform::Handle dataReady;  // auto-reset: set while the writer is ahead of the reader
-    uint8_t wrapped;             // 0x00 same pass, 0xFF writer one pass ahead; inverted by each wrap
-    uint16_t writeIndex;         // slot the next stored line fills
-    uint16_t readIndex;          // slot the next taken line comes from
-    int32_t overruns;            // advances that found the indices out of order
+    platform::Handle dataReady;  // auto-reset: signalled exactly while unread lines exist
+    uint32_t slots;              // capacity in lines
+    uint32_t writeIndex;         // slot the next stored line fills
+    uint32_t readIndex;          // slot the next taken line comes from (the oldest unread)
+    uint32_t unread;             // lines stored and neither taken nor dropped
+    uint64_t overruns;           // lines dropped unread since Connect (the oldest, on a full ring)
 };
 
 struct ControlData {
@@ -69,8 +74,16 @@ struct ControlData {
     // tell that the thread has passed a read boundary even when it has taken
     // rxMutex again for its next read before the command's wait began.
     std::atomic<uint32_t> readsEnded;
+    // Kind of the reply that replyData points at (FRAME_*), set with it.
+    std::atomic<uint16_t> replyKind;
+    // Host time (ns since 1970, UTC) at which the read that filled rxBuffer
+    // completed; the receive thread's own, stamped on every line it stores.
+    int64_t rxTime;
+    // overruns as the latest GetData reported them (MATLAB side only).
+    uint64_t overrunsReported;
     RingControl ring;
-    DataLine lines[RING_SLOTS];
+    std::unique_ptr<DataLine[]> lines;        // ring.slots lines
+    std::unique_ptr<int64_t[]> receiveTimes;  // rxTime of the read that brought each slot's line
 };
 
 // The current connection: set while a record exists, null otherwise.

@@ -153,16 +153,14 @@ void OpenConnection(ControlData* connection) {
     SetUpRxRequest(connection);
     platform::SleepMs(1);
 
-    char info[DEVICE_INFO_SIZE];
     {
         ReplyWait reply(connection);
         connection->cmdWords[1] = CMD_GET_DEV_INFO;
         SendCommand(connection, 2);
-        if (!reply.Wait(100)) Fail("\tError: Device did not respond to command.\n");
-        std::memcpy(info, connection->deviceInfo, sizeof info);
-        info[sizeof info - 1] = '\0';
+        if (!reply.Wait(100) || !CopyDeviceInfoReply(connection))
+            Fail("\tError: Device did not respond to command.\n");
     }
-    host::Print("\t%s\n\n", info);
+    host::Print("\t%s\n\n", connection->deviceInfo);
 
     connection->cmdWords[1] = CMD_SET_SAMPLING_DIVIDER;
     connection->cmdWords[2] = 0;
@@ -180,9 +178,13 @@ void CloseConnection(ControlData* connection) {
 
 }  // namespace
 
-void ConnectCommand() {
+void ConnectCommand(uint32_t ringSlots) {
     ControlData* connection = new (std::nothrow) ControlData();
     if (!connection) Fail("\tUnable to allocate memory for control data.\n");
+    if (!CreateRing(connection, ringSlots)) {
+        delete connection;
+        Fail("\tUnable to allocate memory for control data.\n");
+    }
     currentConnection = connection;
     // One lock per connection: the record, not the host's lock count, says
     // whether a connection exists, so a lock left from elsewhere is not doubled.

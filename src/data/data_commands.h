@@ -8,8 +8,10 @@
 #include "connection/control_data.h"
 #include "host/mex_api.h"
 
-// Takes lineCount lines out of the ring into GetData's structure (plhs[0]).
-void GetData(ControlData* connection, uint32_t lineCount, mxArray* plhs[]);
+// Takes lineCount lines out of the ring into GetData's structure (plhs[0]);
+// with nlhs 2 also the stream's status structure (plhs[1]). Throws
+// CommandInterrupted when the user pressed Ctrl-C while it waited.
+void GetData(ControlData* connection, uint32_t lineCount, int nlhs, mxArray* plhs[]);
 // Requests the configuration reply and returns it as a structure (plhs[0]).
 void GetConfData(ControlData* connection, mxArray* plhs[]);
 // Sends count complex values (real parts, then imaginary parts, as singles)

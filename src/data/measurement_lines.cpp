@@ -1,6 +1,9 @@
 // GetData: takes measured lines out of the ring, oldest first, waiting for
 // each line that has not arrived yet, and returns them as one structure of
-// column arrays, one row per line.
+// column arrays, one row per line; with a second output, the status of the
+// stream (lines lost, lines waiting, time-out, receive time of each row).
+#include <algorithm>
+#include <chrono>
 #include <cstring>
 
 #include "data/data_commands.h"
@@ -29,13 +32,62 @@ enum Field {
 constexpr uint32_t kMeasuringSlackMs = 20;
 constexpr uint32_t kExtTriggerSlackMs = 10000;
 
-// Owns the output arrays until they are handed to the structure, so that a
-// failed creation leaves nothing behind.
+constexpr int kStatusFieldCount = 4;
+const char* const kStatusFieldNames[kStatusFieldCount] = {"LinesLost", "LinesWaiting", "TimedOut",
+                                                          "ReceiveTime"};
+
+// Owns the output arrays until they are handed to the structures, so that a
+// failed creation or an interrupted call leaves nothing behind.
 struct OutputArrays {
     mxArray* arrays[kFieldCount] = {};
+    mxArray* receiveTime = nullptr;
     ~OutputArrays() {
         for (mxArray* a : arrays) host::DestroyArray(a);
+        host::DestroyArray(receiveTime);
     }
+};
+
+enum class LineWait { kReady, kTimedOut, kInterrupted };
+
+// Waits up to timeoutMs for an unread line, in slices short enough to notice
+// a Ctrl-C in time. While lines keep coming the host is asked no more often
+// than that either: for some hosts the question is not free.
+class LineWaiter {
+public:
+    explicit LineWaiter(ControlData* connection, uint32_t timeoutMs)
+        : connection_(connection), timeoutMs_(timeoutMs), lastCheck_(Clock::now()) {}
+
+    LineWait Wait() {
+        uint32_t waitedMs = 0;
+        for (;;) {
+            const uint32_t sliceMs = std::min(timeoutMs_ - waitedMs, host::kInterruptPollMs);
+            const uint32_t result = platform::WaitForObject(connection_->ring.dataReady, sliceMs);
+            if (result == platform::kWaitSignaled) {
+                if (Clock::now() - lastCheck_ >= kCheckInterval && Interrupted()) {
+                    // The signal was consumed; give it back with the line.
+                    platform::SetEventObject(connection_->ring.dataReady);
+                    return LineWait::kInterrupted;
+                }
+                return LineWait::kReady;
+            }
+            if (Interrupted()) return LineWait::kInterrupted;
+            waitedMs += sliceMs;
+            if (result != platform::kWaitTimeout || waitedMs >= timeoutMs_) return LineWait::kTimedOut;
+        }
+    }
+
+private:
+    using Clock = std::chrono::steady_clock;
+    static constexpr std::chrono::milliseconds kCheckInterval{host::kInterruptPollMs};
+
+    bool Interrupted() {
+        lastCheck_ = Clock::now();
+        return host::InterruptPending();
+    }
+
+    ControlData* connection_;
+    uint32_t timeoutMs_;
+    Clock::time_point lastCheck_;
 };
 
 // The gateway has already refused counts that are negative, not finite or
@@ -62,14 +114,21 @@ void PutBins(mxArray* array, size_t row, size_t rows, const uint8_t* line, uint3
     }
 }
 
+// Host time in POSIX seconds, as MATLAB's datetime and Python's time read it.
+double PosixSeconds(int64_t nanoseconds) {
+    return static_cast<double>(nanoseconds / 1000000000) +
+           static_cast<double>(nanoseconds % 1000000000) * 1e-9;
+}
+
 }  // namespace
 
-void GetData(ControlData* connection, uint32_t lineCount, mxArray* plhs[]) {
+void GetData(ControlData* connection, uint32_t lineCount, int nlhs, mxArray* plhs[]) {
     const uint32_t rows = CheckedLineCount(lineCount);
     const uint32_t slack =
         connection->mode.load() == MODE_EXT_TRIGGER ? kExtTriggerSlackMs : kMeasuringSlackMs;
     const uint32_t pollingPeriod =
         static_cast<uint32_t>(connection->linesPerRead) * connection->samplingDivider + slack;
+    const bool wantStatus = nlhs == 2;
 
     OutputArrays out;
     for (int f = 0; f < kFieldCount; ++f) {
@@ -87,18 +146,39 @@ void GetData(ControlData* connection, uint32_t lineCount, mxArray* plhs[]) {
                 break;
         }
     }
+    double* receiveTime = nullptr;
+    if (wantStatus) {
+        out.receiveTime = host::CreateColumn(mxDOUBLE_CLASS, rows);
+        receiveTime = static_cast<double*>(host::RealData(out.receiveTime));
+    }
 
-    DataLine line;
-    for (uint32_t row = 0; row < rows; ++row) {
-        uint32_t result = platform::WaitForObject(connection->ring.dataReady, pollingPeriod);
+    LineWaiter waiter(connection, pollingPeriod);
+    TakenLine taken;
+    uint64_t overrunsAtFirstTake = 0;
+    uint64_t overrunsAtLastTake = 0;
+    uint32_t filled = 0;
+    bool timedOut = false;
+    while (filled < rows) {
+        const LineWait waited = waiter.Wait();
         host::FlushPrints();
-        if (result != platform::kWaitSignaled) {
+        if (waited == LineWait::kInterrupted) {
+            // The rows taken so far go back to the ring for the next call, as
+            // far as the writer has not reached them; the rest are counted
+            // as lost there. Nothing of this call is returned.
+            ReturnTakenLines(connection, filled, overrunsAtFirstTake);
+            FailInterrupted();
+        }
+        if (waited == LineWait::kTimedOut) {
             host::Print("\tData collection timeout, polling period %d ms.\n",
                         static_cast<int>(pollingPeriod));
+            timedOut = true;
             break;
         }
-        TakeLine(connection, &line);
-        const uint8_t* b = line.bytes;
+        if (!TakeLine(connection, &taken)) continue;
+        if (filled == 0) overrunsAtFirstTake = taken.overruns;
+        overrunsAtLastTake = taken.overruns;
+        const size_t row = filled++;
+        const uint8_t* b = taken.line.bytes;
         PutU16(out.arrays[kSysErrors], row, b, LINE_SYS_ERRORS);
         PutU32(out.arrays[kCycleCount], row, b, LINE_CYCLE_COUNT);
         PutU32(out.arrays[kCyclePeriod], row, b, LINE_CYCLE_PERIOD);
@@ -111,12 +191,33 @@ void GetData(ControlData* connection, uint32_t lineCount, mxArray* plhs[]) {
         PutU16(out.arrays[kBatteryLevel], row, b, LINE_BATTERY_LEVEL);
         PutU16(out.arrays[kChargerStatus], row, b, LINE_CHARGER_STATUS);
         PutU16(out.arrays[kGpioState], row, b, LINE_GPIO_STATE);
+        if (receiveTime) receiveTime[row] = PosixSeconds(taken.receivedAt);
     }
+
+    // Lost since the previous report, as the ring counted them when this
+    // call took its last line: every line dropped up to then is older than
+    // that line, so the count matches the gaps in what the caller got. A
+    // line dropped after it is older than the next call's first.
+    const RingStatus status = ReadRingStatus(connection);
+    const uint64_t overrunsNow = filled > 0 ? overrunsAtLastTake : status.overruns;
+    const uint64_t lost = overrunsNow - connection->overrunsReported;
+    connection->overrunsReported = overrunsNow;
 
     mxArray* result = host::CreateStruct(kFieldNames, kFieldCount);
     for (int f = 0; f < kFieldCount; ++f) {
         host::SetField(result, f, out.arrays[f]);
         out.arrays[f] = nullptr;
+    }
+    if (wantStatus) {
+        mxArray* statusOut = host::CreateStruct(kStatusFieldNames, kStatusFieldCount);
+        host::SetField(statusOut, 0, host::CreateDoubleScalar(static_cast<double>(lost)));
+        host::SetField(statusOut, 1, host::CreateDoubleScalar(static_cast<double>(status.unread)));
+        host::SetField(statusOut, 2, host::CreateLogicalScalar(timedOut));
+        host::SetField(statusOut, 3, out.receiveTime);
+        out.receiveTime = nullptr;
+        plhs[1] = statusOut;
+    } else if (lost > 0) {
+        host::Print("\tData lines lost: %llu (ring overflow).\n", static_cast<unsigned long long>(lost));
     }
     plhs[0] = result;
 }

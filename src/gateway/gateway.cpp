@@ -27,6 +27,7 @@ uint16_t lastCommandIndex = NO_COMMAND;
 const char* const kMsgNotConnected = "\tDevice is not connected.\n";
 const char* const kMsgSyntaxError = "\tCommand syntax error.\n";
 const char* const kMsgNotNumeric = "\tArgument 2. is not numeric.\n";
+const char* const kMsgIncorrectArgument = "\tIncorrect command argument.\n";
 const char* const kMsgOneReturnVariable = "\tOne return variable expected\n";
 const char* const kMsgIdleOnly =
     "\tThis command is allowed only in idle mode. For idle mode send 'Stop' or "
@@ -59,8 +60,25 @@ ControlData* RequireConnection() {
 // 32-bit range, or an empty array) are refused before any array is made.
 uint32_t LineCountOf(const mxArray* argument) {
     double value = host::IsEmpty(argument) ? 0.0 : std::trunc(host::Scalar(argument));
-    if (!(value >= 1.0 && value <= 2147483647.0)) Fail("\tIncorrect command argument.\n");
+    if (!(value >= 1.0 && value <= 2147483647.0)) Fail(kMsgIncorrectArgument);
     return static_cast<uint32_t>(value);
+}
+
+// Connect's ring depth: 500 lines, or 'RingLines', N with N from 500 to
+// 1,000,000 (truncated toward zero). Anything else is refused before
+// anything is opened.
+uint32_t RingSlotsOf(int nrhs, const mxArray* prhs[]) {
+    if (nrhs == 1) return RING_SLOTS;
+    if (nrhs != 3 || !host::IsChar(prhs[1])) Fail(kMsgIncorrectArgument);
+    const char* word = host::ArrayToString(prhs[1]);
+    if (!word || std::strcmp(word, "RingLines") != 0) Fail(kMsgIncorrectArgument);
+    if (!host::IsDouble(prhs[2]) || host::IsComplex(prhs[2]) || host::IsSparse(prhs[2]) ||
+        host::ElementCount(prhs[2]) != 1) {
+        Fail(kMsgIncorrectArgument);
+    }
+    const double lines = std::trunc(host::Scalar(prhs[2]));
+    if (!(lines >= RING_SLOTS_MIN && lines <= RING_SLOTS_MAX)) Fail(kMsgIncorrectArgument);
+    return static_cast<uint32_t>(lines);
 }
 
 void CheckComplexTable(int nrhs, const mxArray* prhs[], const char* missingMessage) {
@@ -81,7 +99,7 @@ void RunCommand(int nlhs, mxArray* plhs[], int nrhs, const mxArray* prhs[]) {
     switch (FindCommand(word)) {
         case CMD_INDEX_CONNECT:
             if (IsConnected()) Fail("\tDevice already connected.\n");
-            ConnectCommand();
+            ConnectCommand(RingSlotsOf(nrhs, prhs));
             break;
         case CMD_INDEX_DISCONNECT:
             DisconnectCommand(RequireConnection());
@@ -100,13 +118,14 @@ void RunCommand(int nlhs, mxArray* plhs[], int nrhs, const mxArray* prhs[]) {
             break;
         case CMD_INDEX_GET_DATA: {
             ControlData* c = RequireConnection();
-            if (nlhs != 1) Fail(kMsgOneReturnVariable);
+            // A second output asks for the stream's status.
+            if (nlhs != 1 && nlhs != 2) Fail(kMsgOneReturnVariable);
             if (nrhs != 2) Fail("\tNumber of impedance data lines is not specified.\n");
             if (!host::IsDouble(prhs[1])) Fail(kMsgNotNumeric);
             if (c->mode == MODE_IDLE)
                 Fail("\tDevice is not in measurement mode, send 'Start' or 'SetExternalTrigger' "
                      "command.\n");
-            GetData(c, LineCountOf(prhs[1]), plhs);
+            GetData(c, LineCountOf(prhs[1]), nlhs, plhs);
             break;
         }
         case CMD_INDEX_SET_SHUNT_VAL: {
@@ -184,12 +203,16 @@ extern "C" VARNELO_EXPORT void mexFunction(int nlhs, mxArray* plhs[], int nrhs,
     host::FlushPrints();
     std::string error;
     bool failed = false;
+    bool interrupted = false;
     try {
         RunCommand(nlhs, plhs, nrhs, prhs);
     } catch (const CommandError& e) {
         error = e.message;
         failed = true;
+    } catch (const CommandInterrupted&) {
+        interrupted = true;
     }
     host::FlushPrints();
     if (failed) host::RaiseError(error.c_str());
+    if (interrupted) host::EndInterruptedCall();
 }

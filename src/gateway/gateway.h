@@ -44,5 +44,6 @@ bool IsConnected();
 extern const char* const kMsgNotConnected;
 extern const char* const kMsgSyntaxError;
 extern const char* const kMsgNotNumeric;
+extern const char* const kMsgIncorrectArgument;
 extern const char* const kMsgOneReturnVariable;
 extern const char* const kMsgIdleOnly;

@@ -16,10 +16,6 @@ void SendOpcode(ControlData* connection, uint16_t opcode) {
     SendCommand(connection, 2);
 }
 
-uint16_t MeasurementReadLength(const ControlData* connection) {
-    return static_cast<uint16_t>(connection->linesPerRead * DATA_LINE_SIZE);
-}
-
 }  // namespace
 
 void GetDevInfoCommand(ControlData* connection, char* infoText, size_t infoTextSize,
@@ -27,30 +23,22 @@ void GetDevInfoCommand(ControlData* connection, char* infoText, size_t infoTextS
     if (connection->deviceInfo[0] == '\0' || connection->serialNumber[0] == '\0')
         Fail("\tDevice info data missing\n");
 
+    MeasurementReadLength measurementReads(connection);
     connection->rxLength = FRAME_DEVICE_INFO_LENGTH;
     SetUpRxRequest(connection);
     platform::SleepMs(10);
 
-    char info[DEVICE_INFO_SIZE];
     {
         ReplyWait reply(connection);
         SendOpcode(connection, CMD_GET_DEV_INFO);
-        if (!reply.Wait(100)) Fail("\tError: Device did not respond to command.\n");
-        // The receive thread filled deviceInfo before it handed the reply over.
-        std::memcpy(info, connection->deviceInfo, sizeof info);
-        info[sizeof info - 1] = '\0';
+        if (!reply.Wait(100) || !CopyDeviceInfoReply(connection))
+            Fail("\tError: Device did not respond to command.\n");
     }
     host::FlushPrints();
-
-    // While a measurement runs, the reads must go back to whole data lines,
-    // or every later line would be lost until Stop and Start.
-    if (connection->mode != MODE_IDLE) {
-        connection->rxLength = MeasurementReadLength(connection);
-        SetUpRxRequest(connection);
-    }
+    measurementReads.Restore();
 
     std::snprintf(infoText, infoTextSize, "Device[%d] S/N:%s%s", connection->deviceIndex,
-                  connection->serialNumber, info);
+                  connection->serialNumber, connection->deviceInfo);
     plhs[0] = host::CreateString(infoText);
 }
 
@@ -58,9 +46,11 @@ void StartCommand(ControlData* connection) {
     if (connection->mode != MODE_IDLE)
         Fail("\tDevice already in measuring mode, send 'Stop' command.\n");
     connection->mode = MODE_MEASURING;
-    connection->rxLength = MeasurementReadLength(connection);
+    connection->rxLength = MeasurementReadBytes(connection);
     SetUpRxRequest(connection);
     platform::SleepMs(10);
+    // Lines the previous measurement left unread are not part of this one.
+    DiscardUnreadLines(connection);
     SendOpcode(connection, CMD_START);
 }
 

@@ -133,9 +133,11 @@ void SetExternalTriggerCommand(ControlData* connection, int nrhs, const mxArray*
         // follow the retune, and a failed retune leaves the mode in force so
         // that 'Off' can still end it.
         connection->mode.store(MODE_EXT_TRIGGER);
-        connection->rxLength.store(static_cast<uint16_t>(connection->linesPerRead * DATA_LINE_SIZE));
+        connection->rxLength.store(MeasurementReadBytes(connection));
         SetUpRxRequest(connection);
         platform::SleepMs(kRetunePauseMs);
+        // Lines the previous measurement left unread are not part of this one.
+        DiscardUnreadLines(connection);
         SendArgumentWord(connection, CMD_SET_EXTERNAL_TRIGGER, 1);
         host::Print("%s", kExtTriggerWarning);
     } else if (on == 0) {

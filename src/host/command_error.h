@@ -11,3 +11,10 @@ struct CommandError {
 };
 
 [[noreturn]] inline void Fail(const char* message) { throw CommandError{message}; }
+
+// A command that gave up because the user pressed Ctrl-C. Like CommandError
+// it unwinds to mexFunction, which then ends the call as the host ends an
+// interrupted one.
+struct CommandInterrupted {};
+
+[[noreturn]] inline void FailInterrupted() { throw CommandInterrupted{}; }

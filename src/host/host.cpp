@@ -12,6 +12,11 @@
 #include <string>
 #include <thread>
 
+#if defined(VARNELO_HOST_OCTAVE)
+// The interpreter's own interrupt state and its way of answering it.
+#include "quit.h"
+#endif
+
 namespace host {
 namespace {
 
@@ -87,6 +92,23 @@ void Print(const char* format, ...) {
     }
 }
 
+#if defined(VARNELO_HOST_OCTAVE)
+// Octave's SIGINT handler counts the interrupt at once; the interpreter
+// answers it at its next check, which octave_quit() is.
+bool InterruptPending() { return octave_interrupt_state > 0; }
+
+void EndInterruptedCall() {
+    octave_quit();
+    // The signal was answered elsewhere in the meantime: still end as an
+    // interrupt, since the command has already given up its result.
+    throw octave::interrupt_exception();
+}
+#else
+bool InterruptPending() { return utIsInterruptPending(); }
+
+void EndInterruptedCall() {}
+#endif
+
 void Lock() { mexLock(); }
 void Unlock() { mexUnlock(); }
 bool IsLocked() { return mexIsLocked(); }
@@ -108,6 +130,8 @@ mxArray* CreateDoubleMatrix(size_t rows, size_t columns, bool complex) {
 }
 
 mxArray* CreateString(const char* text) { return mxCreateString(text); }
+mxArray* CreateDoubleScalar(double value) { return mxCreateDoubleScalar(value); }
+mxArray* CreateLogicalScalar(bool value) { return mxCreateLogicalScalar(value); }
 
 mxArray* CreateStruct(const char* const* names, int count) {
     return mxCreateStructMatrix(1, 1, count, const_cast<const char**>(names));

@@ -32,6 +32,18 @@ void FlushPrints();
 // Queue capacity in messages; past it messages are counted, not kept.
 constexpr size_t kPrintQueueCapacity = 1024;
 
+// ---- Ctrl-C ----
+// True while the user's interrupt (Ctrl-C) waits to be handled. Cheap; a
+// command that waits long asks between waits of at most kInterruptPollMs.
+bool InterruptPending();
+constexpr uint32_t kInterruptPollMs = 50;
+// Ends the current call the way the host ends a call on Ctrl-C, after the
+// command has released everything. Octave unwinds to its prompt (this never
+// returns there); MATLAB and the project's own hosts handle the still pending
+// interrupt themselves once mexFunction has returned with its outputs
+// unassigned, so there it returns.
+void EndInterruptedCall();
+
 // ---- Lock and unload hook ----
 void Lock();
 void Unlock();
@@ -45,6 +57,8 @@ mxArray* CreateColumn(mxClassID classId, size_t n, bool complex = false);
 mxArray* CreateNumericMatrix(mxClassID classId, size_t rows, size_t columns, bool complex = false);
 mxArray* CreateDoubleMatrix(size_t rows, size_t columns, bool complex);
 mxArray* CreateString(const char* text);
+mxArray* CreateDoubleScalar(double value);
+mxArray* CreateLogicalScalar(bool value);
 // 1 x 1 structure whose fields are named in order.
 mxArray* CreateStruct(const char* const* names, int count);
 void SetField(mxArray* structure, int position, mxArray* value);

@@ -1,5 +1,6 @@
 // Outgoing command frames and the command side of the reply hand-off.
 #include <chrono>
+#include <cstring>
 
 #include "host/command_error.h"
 #include "host/host.h"
@@ -40,7 +41,7 @@ void SendCommand(ControlData* connection, uint32_t wordCount) {
     }
 }
 
-void SetUpRxRequest(ControlData* connection) {
+bool TrySetUpRxRequest(ControlData* connection) {
     // The cancel ends the pending read at once; if the thread is between
     // reads the signal stays set and ends its next pending read instead.
     const uint32_t readsBefore = connection->readsEnded.load();
@@ -52,11 +53,46 @@ void SetUpRxRequest(ControlData* connection) {
     for (uint32_t waitedMs = 0; waitedMs < 1000; waitedMs += 10) {
         if (Obtained(platform::WaitForObject(connection->rxMutex, 10))) {
             platform::ReleaseMutexObject(connection->rxMutex);
-            return;
+            return true;
         }
-        if (connection->readsEnded.load() != readsBefore) return;
+        if (connection->readsEnded.load() != readsBefore) return true;
     }
-    Fail("\tSetUpRxRequest() failed.\n");
+    return false;
+}
+
+void SetUpRxRequest(ControlData* connection) {
+    if (!TrySetUpRxRequest(connection)) Fail("\tSetUpRxRequest() failed.\n");
+}
+
+MeasurementReadLength::MeasurementReadLength(ControlData* connection)
+    : connection_(connection), pending_(connection->mode.load() != MODE_IDLE) {}
+
+MeasurementReadLength::~MeasurementReadLength() {
+    // On the way out of a failed command: nothing may be raised from here,
+    // and a retune that does not confirm in time still takes effect at the
+    // thread's next read, since rxLength is stored and the cancel stays set.
+    if (pending_) {
+        connection_->rxLength = MeasurementReadBytes(connection_);
+        TrySetUpRxRequest(connection_);
+    }
+}
+
+void MeasurementReadLength::Restore() {
+    if (!pending_) return;
+    pending_ = false;
+    connection_->rxLength = MeasurementReadBytes(connection_);
+    SetUpRxRequest(connection_);
+}
+
+uint16_t MeasurementReadBytes(const ControlData* connection) {
+    return static_cast<uint16_t>(connection->linesPerRead * DATA_LINE_SIZE);
+}
+
+bool CopyDeviceInfoReply(ControlData* connection) {
+    const uint8_t* text = connection->replyData.load();
+    if (text == nullptr || connection->replyKind.load() != FRAME_DEVICE_INFO) return false;
+    std::memcpy(connection->deviceInfo, text, DEVICE_INFO_TEXT_LENGTH);
+    return true;
 }
 
 ReplyWait::ReplyWait(ControlData* connection)

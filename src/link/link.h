@@ -17,6 +17,29 @@ void SendCommand(ControlData* connection, uint32_t wordCount);
 // the pending read and waits up to 1000 ms until the thread is between reads.
 // Throws CommandError("\tSetUpRxRequest() failed.\n") when it is not.
 void SetUpRxRequest(ControlData* connection);
+// The same, reporting by its result instead of throwing.
+bool TrySetUpRxRequest(ControlData* connection);
+
+// The read length of a measurement: linesPerRead whole data lines.
+uint16_t MeasurementReadBytes(const ControlData* connection);
+
+// For a command that retunes the reads for its reply while a measurement
+// may run: made before the retune, it puts the reads back to whole data
+// lines on every way out of the command, a failure included, so that lines
+// keep flowing. Restore() does it at once and raises a failed retune;
+// afterwards the destructor does nothing. In idle mode it does nothing.
+class MeasurementReadLength {
+public:
+    explicit MeasurementReadLength(ControlData* connection);
+    ~MeasurementReadLength();
+    MeasurementReadLength(const MeasurementReadLength&) = delete;
+    MeasurementReadLength& operator=(const MeasurementReadLength&) = delete;
+    void Restore();
+
+private:
+    ControlData* connection_;
+    bool pending_;
+};
 
 // The command side of the reply hand-off. Construct it before the request
 // frame is sent; Wait() then takes replyMutex for at most timeoutMs and
@@ -42,6 +65,11 @@ private:
     bool held_ = false;
 };
 
+// Copies the information text of the reply just handed over into
+// deviceInfo; the caller holds replyMutex after a successful Wait. False when
+// the reply handed over is not the information reply.
+bool CopyDeviceInfoReply(ControlData* connection);
+
 // ---- Receive thread and frame parser ----
 
 // The thread procedure; argument is the ControlData record. Exit status 0
@@ -57,18 +85,47 @@ void HandOffReply(ControlData* connection);
 
 // ---- Measurement ring ----
 
-// Moves the write and/or read side on, with the wrap, overrun and event
-// rules; waits for ring.mutex as long as it takes.
+// Allocates ring.slots = slots zero-filled line slots (and their receive
+// times) and empties the ring. False when memory ran out.
+bool CreateRing(ControlData* connection, uint32_t slots);
+
+// Moves the write and/or read side on by one (steps are 0 or 1): a write
+// into a full ring drops the oldest unread line and counts it in overruns;
+// afterwards dataReady is set when unread lines exist and cleared when none
+// do. Waits for ring.mutex as long as it takes.
 void AdvanceRing(RingControl* ring, uint16_t writeStep, uint16_t readStep);
 
-// Stores one 192-byte line at writeIndex and advances the write side.
+// Stores one 192-byte line at writeIndex, stamped with connection->rxTime,
+// and advances the write side. The copy and the advance happen under
+// ring.mutex, so the reader never sees a torn line.
 void StoreLine(ControlData* connection, const uint8_t* line);
 
-// Copies the line at readIndex into out and advances the read side. The
-// copy and the advance happen under ring.mutex, so a line overwritten by an
-// overrunning writer is never handed out torn. The caller has waited for
-// ring.dataReady.
-void TakeLine(ControlData* connection, DataLine* out);
+// One line taken out of the ring.
+struct TakenLine {
+    DataLine line;
+    int64_t receivedAt;  // rxTime of the read that brought it
+    uint64_t overruns;   // ring.overruns just after it was taken
+};
+
+// Copies the oldest unread line and advances the read side, under
+// ring.mutex. False (nothing touched) when no line is unread.
+bool TakeLine(ControlData* connection, TakenLine* out);
+
+// Gives back the last count lines the caller took, when it cannot hand them
+// on (an interrupted GetData): those not yet written over become unread
+// again, oldest first; the rest are counted in overruns. overrunsAtFirstTake
+// is TakenLine::overruns of the first of them. Returns how many came back.
+uint32_t ReturnTakenLines(ControlData* connection, uint32_t count, uint64_t overrunsAtFirstTake);
+
+// Empties the ring without counting the lines as lost: a new measurement
+// starts with nothing of the previous one.
+void DiscardUnreadLines(ControlData* connection);
+
+struct RingStatus {
+    uint32_t unread;
+    uint64_t overruns;
+};
+RingStatus ReadRingStatus(ControlData* connection);
 
 // The low byte of the GPIOState word of the most recently stored line.
 uint8_t LatestGpioByte(ControlData* connection);

@@ -2,8 +2,6 @@
 // of rxLength bytes going, scans every full-length read for frames, stores
 // data lines in the ring while a measurement runs and hands replies to the
 // waiting command through replyMutex.
-#include <cstring>
-
 #include "host/host.h"
 #include "link/link.h"
 #include "usb/usb_device.h"
@@ -67,6 +65,11 @@ uint32_t FrameLength(uint16_t kind) {
     }
 }
 
+void SetReply(ControlData* connection, uint16_t kind, const uint8_t* payload) {
+    connection->replyKind.store(kind);
+    connection->replyData.store(payload);
+}
+
 // Acts on the whole frame at frame. Returns false when a hand-off left the
 // thread without replyMutex (it is being stopped): the scan ends there.
 bool ActOnFrame(ControlData* connection, uint16_t kind, const uint8_t* frame) {
@@ -74,21 +77,19 @@ bool ActOnFrame(ControlData* connection, uint16_t kind, const uint8_t* frame) {
         case FRAME_DATA_LINE:
             if (connection->mode.load() != MODE_IDLE) StoreLine(connection, frame);
             return true;
-        case FRAME_DEVICE_INFO: {
-            std::memcpy(connection->deviceInfo, frame + DEVICE_INFO_PAYLOAD_OFFSET,
-                        DEVICE_INFO_TEXT_LENGTH);
-            const bool owned = PassReplyMutex(connection);
-            connection->replyData.store(frame + DEVICE_INFO_PAYLOAD_OFFSET);
-            return owned;
-        }
+        case FRAME_DEVICE_INFO:
+            // Like every reply, read by the waiting command during the
+            // hand-off: the command copies the text into deviceInfo itself.
+            SetReply(connection, kind, frame + DEVICE_INFO_PAYLOAD_OFFSET);
+            return PassReplyMutex(connection);
         case FRAME_EEPROM_DATA:
-            connection->replyData.store(frame + EEPROM_DATA_PAYLOAD_OFFSET);
+            SetReply(connection, kind, frame + EEPROM_DATA_PAYLOAD_OFFSET);
             return PassReplyMutex(connection);
         case FRAME_CONF_DATA:
-            connection->replyData.store(frame + CONF_DATA_PAYLOAD_OFFSET);
+            SetReply(connection, kind, frame + CONF_DATA_PAYLOAD_OFFSET);
             return PassReplyMutex(connection);
         case FRAME_GPIO_STATE:
-            connection->replyData.store(frame + GPIO_STATE_PAYLOAD_OFFSET);
+            SetReply(connection, kind, frame + GPIO_STATE_PAYLOAD_OFFSET);
             return PassReplyMutex(connection);
         default:
             return true;
@@ -164,6 +165,7 @@ uint32_t ReceiveThread(void* argument) {
         // rxLength afresh: a command may have retuned it during the read.
         const bool fullLength = transferred == connection->rxLength.load();
         if (fullLength && code == kUsbSuccess) {
+            connection->rxTime = platform::UtcNowNanoseconds();
             ParseRxBuffer(connection, transferred);
         } else if (code == kUsbGenFailure) {
             PrintReadError(code, fullLength);

@@ -73,6 +73,10 @@ bool CloseObject(Handle object);
 // Sleeps the calling thread for about ms milliseconds.
 void SleepMs(uint32_t ms);
 
+// The system's wall-clock time: nanoseconds since 1970-01-01 UTC (POSIX
+// time), at the finest resolution the system keeps (1 us or better).
+int64_t UtcNowNanoseconds();
+
 // The calling thread's last-error value (GetLastError / SetLastError).
 uint32_t GetLastErrorCode();
 void SetLastErrorCode(uint32_t code);

@@ -652,6 +652,11 @@ void SimDestroyInstrument(SimInstrument* instrument) {
 
 const SimSettings& SimGetSettings(const SimInstrument* instrument) { return instrument->settings; }
 
+void SimSetReplyDelay(SimInstrument* instrument, uint32_t delayMs) {
+    std::lock_guard<std::mutex> lock(instrument->mutex);
+    instrument->settings.replyDelayMs = delayMs;
+}
+
 bool SimHandleOutTransfer(SimInstrument* instrument, const uint8_t* data, size_t length) {
     SimInstrument& in = *instrument;
     std::lock_guard<std::mutex> lock(in.mutex);

@@ -50,6 +50,9 @@ uint16_t Crc16Xmodem(const uint8_t* data, size_t length);
 SimInstrument* SimCreateInstrument(const SimSettings& settings);
 void SimDestroyInstrument(SimInstrument* instrument);
 const SimSettings& SimGetSettings(const SimInstrument* instrument);
+// Changes settings.replyDelayMs of a running instrument: a reply that comes
+// late for the command that asked for it.
+void SimSetReplyDelay(SimInstrument* instrument, uint32_t delayMs);
 
 // The host wrote one OUT transfer (one or more frames). False when the
 // instrument refuses the write (settings.failWrites).

@@ -26,6 +26,7 @@ ControlData* MakeRecord() {
     c->replyMutex = platform::CreateMutexObject();
     c->ring.mutex = platform::CreateMutexObject();
     c->ring.dataReady = platform::CreateEventObject(false, false);
+    if (!CreateRing(c, RING_SLOTS)) std::abort();
     c->running = 1;
     c->rxLength = RX_BUFFER_SIZE;
     c->linesPerRead = 4;
@@ -68,12 +69,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Check(reply == nullptr || (reply >= c->rxBuffer + 4 && reply < c->rxBuffer + readable));
 
     for (uint32_t i = 0; i < takes % 8; ++i) {
-        platform::WaitForObject(c->ring.dataReady, 0);
-        DataLine line;
-        TakeLine(c, &line);
-        Check(ReadU16(line.bytes) == SYNC_WORD || ReadU16(line.bytes) == 0);
+        // The event says exactly whether a line waits.
+        const bool signalled = platform::WaitForObject(c->ring.dataReady, 0) == platform::kWaitSignaled;
+        TakenLine taken;
+        const bool took = TakeLine(c, &taken);
+        Check(signalled == took);
+        Check(!took || ReadU16(taken.line.bytes) == SYNC_WORD);
     }
-    Check(c->ring.writeIndex < RING_SLOTS && c->ring.readIndex < RING_SLOTS);
-    Check(c->ring.wrapped == 0x00 || c->ring.wrapped == 0xFF);
+    const RingControl& r = c->ring;
+    Check(r.writeIndex < r.slots && r.readIndex < r.slots && r.unread <= r.slots);
+    Check((r.readIndex + r.unread) % r.slots == r.writeIndex);
     return 0;
 }

@@ -9,8 +9,9 @@
 
 namespace linktest {
 
-LinkRecord::LinkRecord() : data(std::make_unique<ControlData>()) {
+LinkRecord::LinkRecord(uint32_t ringSlots) : data(std::make_unique<ControlData>()) {
     ControlData* c = data.get();
+    EXPECT_TRUE(CreateRing(c, ringSlots));
     c->breakCurrentBulkRead = platform::CreateEventObject(false, false);
     c->rxMutex = platform::CreateMutexObject();
     c->replyMutex = platform::CreateMutexObject();

@@ -17,11 +17,11 @@
 
 namespace linktest {
 
-// Zero-filled record with every kernel object created; running 1, rxLength
-// 58, samplingDivider 1, linesPerRead 4, cmdWords[0] the sync word. No
-// device and no thread.
+// Zero-filled record with every kernel object created and an empty ring of
+// ringSlots lines; running 1, rxLength 58, samplingDivider 1, linesPerRead
+// 4, cmdWords[0] the sync word. No device and no thread.
 struct LinkRecord {
-    LinkRecord();
+    explicit LinkRecord(uint32_t ringSlots = RING_SLOTS);
     ~LinkRecord();
     LinkRecord(const LinkRecord&) = delete;
     LinkRecord& operator=(const LinkRecord&) = delete;

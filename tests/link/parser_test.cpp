@@ -56,19 +56,28 @@ TEST_F(LinkParser, FourLinesInIdleModeStoreNothingAndHandNothingOver) {
     EXPECT_EQ(c->replyData.load(), nullptr);
 }
 
-TEST_F(LinkParser, DeviceInfoFillsFiftyFourBytesThenHandsOver) {
+// The information text is read like every other reply: the waiting command
+// copies it during the hand-off; the thread itself leaves deviceInfo alone.
+TEST_F(LinkParser, DeviceInfoIsHandedOverForTheCommandToCopy) {
     std::memset(c->deviceInfo, 'x', DEVICE_INFO_SIZE);
     std::vector<uint8_t> frame = MakeFrame(FRAME_DEVICE_INFO, FRAME_DEVICE_INFO_LENGTH, 0);
     const char text[] = "Varnelo test instrument";
     std::memcpy(&frame[4], text, sizeof text);
     PutBytes(c, 0, frame);
     ParseRxBuffer(c, FRAME_DEVICE_INFO_LENGTH);
+    EXPECT_EQ(HandOffs(), 1u);
+    EXPECT_EQ(c->replyData.load(), c->rxBuffer + 4);
+    EXPECT_EQ(c->deviceInfo[0], 'x') << "written by the receive thread";
+
+    ASSERT_TRUE(CopyDeviceInfoReply(c));
     EXPECT_EQ(std::memcmp(c->deviceInfo, &frame[4], DEVICE_INFO_TEXT_LENGTH), 0);
     for (uint32_t i = DEVICE_INFO_TEXT_LENGTH; i < DEVICE_INFO_SIZE; ++i) {
         EXPECT_EQ(c->deviceInfo[i], 'x') << "byte " << i;
     }
-    EXPECT_EQ(HandOffs(), 1u);
-    EXPECT_EQ(c->replyData.load(), c->rxBuffer + 4);
+    // Another kind of reply is no information text.
+    PutBytes(c, 0, MakeFrame(FRAME_GPIO_STATE, FRAME_GPIO_STATE_LENGTH, 0x2B));
+    ParseRxBuffer(c, FRAME_GPIO_STATE_LENGTH);
+    EXPECT_FALSE(CopyDeviceInfoReply(c));
 }
 
 // A command waiting on another thread takes the hand-off and finds replyData

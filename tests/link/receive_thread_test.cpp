@@ -57,6 +57,7 @@ TEST_F(LinkReceiveThread, ReplyWithAndWithoutAnAnswer) {
         ReplyWait wait(c);
         Send({CMD_GET_DEV_INFO});
         ASSERT_TRUE(wait.Wait(5000));
+        ASSERT_TRUE(CopyDeviceInfoReply(c));
         EXPECT_EQ(std::string(c->deviceInfo), settings.infoText.substr(0, DEVICE_INFO_TEXT_LENGTH));
     }
     EXPECT_FALSE(Exchange(FRAME_CONF_DATA_LENGTH, {CMD_GET_CONF_DATA}, 100));

@@ -1,13 +1,13 @@
 # Reads the export and import tables of VarneloControl.mexw64 (objdump -p)
 # and fails on anything the module must not export or import:
 #   - exports: mexFunction and nothing else;
-#   - imports: libmx.dll and libmex.dll, with only the names their .def files
+#   - imports: libmx.dll, libmex.dll and libut.dll, with only the names their .def files
 #     list (MATLAB's export names, the _700 creation calls among them),
 #     WinUSB, SetupAPI and the system DLLs below; no runtime DLL such as
 #     libwinpthread-1.dll or libstdc++-6.dll, which MATLAB does not ship.
-# Usage: cmake -DMODULE=... -DOBJDUMP=... -DLIBMX_DEF=... -DLIBMEX_DEF=... -P this file
+# Usage: cmake -DMODULE=... -DOBJDUMP=... -DLIBMX_DEF=... -DLIBMEX_DEF=... -DLIBUT_DEF=... -P this file
 cmake_minimum_required(VERSION 3.20)
-foreach(var MODULE OBJDUMP LIBMX_DEF LIBMEX_DEF)
+foreach(var MODULE OBJDUMP LIBMX_DEF LIBMEX_DEF LIBUT_DEF)
   if(NOT ${var})
     message(FATAL_ERROR "check_module_tables: ${var} not given")
   endif()
@@ -36,6 +36,7 @@ function(read_def file out)
 endfunction()
 read_def(${LIBMX_DEF} libmx_names)
 read_def(${LIBMEX_DEF} libmex_names)
+read_def(${LIBUT_DEF} libut_names)
 
 string(REPLACE ";" "," dump "${dump}")
 string(REPLACE "\n" ";" lines "${dump}")
@@ -70,7 +71,7 @@ endif()
 set(system_dlls kernel32.dll msvcrt.dll ucrtbase.dll winmm.dll)
 foreach(dll IN LISTS imported_dlls)
   set(names ${imports_${dll}})
-  if(dll STREQUAL "libmx.dll" OR dll STREQUAL "libmex.dll")
+  if(dll STREQUAL "libmx.dll" OR dll STREQUAL "libmex.dll" OR dll STREQUAL "libut.dll")
     string(REPLACE ".dll" "_names" allowed_var ${dll})
     foreach(name IN LISTS names)
       if(NOT name IN_LIST ${allowed_var})

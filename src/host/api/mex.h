@@ -52,6 +52,8 @@ typedef enum {
 
 typedef enum { mxREAL = 0, mxCOMPLEX = 1 } mxComplexity;
 
+typedef bool mxLogical;
+
 void mexFunction(int nlhs, mxArray* plhs[], int nrhs, const mxArray* prhs[]);
 
 void mexErrMsgTxt(const char* text);
@@ -79,6 +81,8 @@ void* mxGetData(const mxArray* a);
 void* mxGetImagData(const mxArray* a);
 
 mxArray* mxCreateString(const char* text);
+mxArray* mxCreateDoubleScalar(double value);
+mxArray* mxCreateLogicalScalar(mxLogical value);
 mxArray* mxCreateNumericArray(mwSize ndim, const mwSize* dims, mxClassID classId,
                               mxComplexity complexity);
 mxArray* mxCreateDoubleMatrix(mwSize rows, mwSize columns, mxComplexity complexity);
@@ -86,6 +90,10 @@ mxArray* mxCreateStructMatrix(mwSize rows, mwSize columns, int fieldCount,
                               const char** fieldNames);
 void mxSetFieldByNumber(mxArray* structure, mwIndex index, int field, mxArray* value);
 void mxDestroyArray(mxArray* a);
+
+/* MATLAB's libut: true while a Ctrl-C waits to be handled. MATLAB handles it
+ * itself once the MEX call returns. */
+bool utIsInterruptPending(void);
 
 #ifdef __cplusplus
 }

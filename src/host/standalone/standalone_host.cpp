@@ -38,6 +38,9 @@ std::atomic<void (*)(const char*)> printSink{nullptr};
 int lockCount = 0;
 void (*atExitHook)() = nullptr;
 std::vector<char*> callStrings;  // mxArrayToString results, reclaimed when a call ends
+std::atomic<bool> interruptFlag{false};
+std::atomic<bool (*)()> interruptCheck{nullptr};
+std::atomic<long> interruptChecks{0};
 
 size_t ElementSize(mxClassID c) {
     switch (c) {
@@ -206,6 +209,18 @@ mxArray* mxCreateString(const char* text) {
     return a;
 }
 
+mxArray* mxCreateDoubleScalar(double value) {
+    mxArray* a = NewArray(mxDOUBLE_CLASS, {1, 1}, false);
+    std::memcpy(a->real.data(), &value, 8);
+    return a;
+}
+
+mxArray* mxCreateLogicalScalar(mxLogical value) {
+    mxArray* a = NewArray(mxLOGICAL_CLASS, {1, 1}, false);
+    a->real[0] = value ? 1 : 0;
+    return a;
+}
+
 mxArray* mxCreateNumericArray(mwSize ndim, const mwSize* dims, mxClassID classId,
                               mxComplexity complexity) {
     std::vector<size_t> d(dims, dims + ndim);
@@ -235,6 +250,12 @@ void mxDestroyArray(mxArray* a) {
     for (mxArray* f : a->fields) mxDestroyArray(f);
     delete a;
     --liveArrays;
+}
+
+bool utIsInterruptPending(void) {
+    ++interruptChecks;
+    bool (*check)() = interruptCheck.load();
+    return check ? check() : interruptFlag.load();
 }
 
 }  // extern "C"
@@ -275,6 +296,13 @@ CallResult Call(int nlhs, std::vector<mxArray*> inputs) {
     } catch (const HostError&) {
         for (mxArray* a : plhs) mxDestroyArray(a);
         throw;
+    }
+    if (utIsInterruptPending()) {
+        // MATLAB answers a Ctrl-C that is still pending when a MEX call
+        // returns by ending the statement: nothing is assigned.
+        for (mxArray* a : plhs) mxDestroyArray(a);
+        if (!interruptCheck.load()) interruptFlag = false;
+        throw HostInterrupted{};
     }
     for (int i = 0; i < nlhs; ++i) result.outputs.push_back(plhs[static_cast<size_t>(i)]);
     if (nlhs < 1 && plhs[0]) mxDestroyArray(plhs[0]);
@@ -346,6 +374,10 @@ int LockCount() { return lockCount; }
 void RunAtExit() {
     if (atExitHook) atExitHook();
 }
+
+void SetInterruptPending(bool pending) { interruptFlag = pending; }
+void SetInterruptCheck(bool (*check)()) { interruptCheck = check; }
+long InterruptChecks() { return interruptChecks.load(); }
 
 long LiveArrays() { return liveArrays.load(); }
 

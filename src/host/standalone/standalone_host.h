@@ -15,6 +15,10 @@ struct HostError {
     std::string message;
 };
 
+// What Call throws when mexFunction returned with an interrupt pending: the
+// host handles the interrupt (and clears it), as MATLAB does on Ctrl-C.
+struct HostInterrupted {};
+
 // Results of one mexFunction call. Owns the output arrays.
 struct CallResult {
     std::vector<mxArray*> outputs;
@@ -29,7 +33,8 @@ struct CallResult {
 
 // Calls mexFunction with nlhs outputs and the given inputs (the first is the
 // command word). The inputs are consumed (destroyed after the call). Throws
-// HostError when the module raised an error.
+// HostError when the module raised an error, HostInterrupted when the call
+// ended on a pending interrupt.
 CallResult Call(int nlhs, std::vector<mxArray*> inputs);
 
 // Argument makers.
@@ -61,6 +66,14 @@ void SetPrintSink(void (*sink)(const char* text));
 // hook as the host does when it clears the module or exits.
 int LockCount();
 void RunAtExit();
+
+// Ctrl-C. By default the host's interrupt is a flag that tests set (from any
+// thread) and Call clears when it handles it. A host embedding the module
+// may answer utIsInterruptPending itself instead (null: the flag again).
+void SetInterruptPending(bool pending);
+void SetInterruptCheck(bool (*check)());
+// How many times the module asked whether an interrupt is pending.
+long InterruptChecks();
 
 // Live mxArray count, for leak checks in tests.
 long LiveArrays();

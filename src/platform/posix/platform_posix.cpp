@@ -23,6 +23,8 @@
 #include <thread>
 #include <vector>
 
+#include <time.h>
+
 namespace platform {
 namespace {
 
@@ -422,6 +424,12 @@ void SleepMs(uint32_t ms) {
     for (;;) std::this_thread::sleep_for(std::chrono::hours(24));
   }
   std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+int64_t UtcNowNanoseconds() {
+  struct timespec now;
+  clock_gettime(CLOCK_REALTIME, &now);
+  return static_cast<int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
 
 uint32_t GetLastErrorCode() { return lastError; }

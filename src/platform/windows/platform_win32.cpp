@@ -126,6 +126,16 @@ void SleepMs(uint32_t ms) {
     Sleep(ms);
 }
 
+int64_t UtcNowNanoseconds() {
+    // 100 ns ticks since 1601-01-01, to the system clock's full precision.
+    FILETIME now;
+    GetSystemTimePreciseAsFileTime(&now);
+    const int64_t ticks =
+        static_cast<int64_t>((static_cast<uint64_t>(now.dwHighDateTime) << 32) | now.dwLowDateTime);
+    constexpr int64_t kTicksFrom1601To1970 = 116444736000000000;
+    return (ticks - kTicksFrom1601To1970) * 100;
+}
+
 uint32_t GetLastErrorCode() {
     return GetLastError();
 }

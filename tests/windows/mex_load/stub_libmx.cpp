@@ -87,6 +87,16 @@ STUB mxArray* mxCreateString(const char* text) {
     a->columns = a->text.size();
     return a;
 }
+STUB mxArray* mxCreateDoubleScalar(double value) {
+    mxArray* a = Numeric(mxDOUBLE_CLASS, 1, 1, false);
+    std::memcpy(a->real.data(), &value, sizeof value);
+    return a;
+}
+STUB mxArray* mxCreateLogicalScalar(mxLogical value) {
+    mxArray* a = Numeric(mxLOGICAL_CLASS, 1, 1, false);
+    a->real[0] = value ? 1 : 0;
+    return a;
+}
 STUB mxArray* mxCreateNumericArray(mwSize ndim, const mwSize* dims, mxClassID classId,
                                    mxComplexity complexity) {
     return Numeric(classId, static_cast<size_t>(dims[0]),
