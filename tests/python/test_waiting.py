@@ -12,26 +12,32 @@ import varnelo
 
 def test_another_thread_makes_progress_during_read(inst):
     inst.set_sampling_divider(10)  # 100 lines/s: read(50) waits about 0.5 s
-    counter = [0]
+    stamps = []
     done = threading.Event()
 
-    def count():
+    def work():
+        count = 0
         while not done.is_set():
-            counter[0] += 1
+            count += 1
+            if count % 1000 == 0:
+                stamps.append(time.monotonic())
 
-    thread = threading.Thread(target=count)
+    thread = threading.Thread(target=work)
     thread.start()
     try:
         inst.start()
-        before = counter[0]
+        begin = time.monotonic()
         lines = inst.read(50)
-        during = counter[0] - before
+        end = time.monotonic()
     finally:
         done.set()
         thread.join()
     assert len(lines) == 50 and not lines.timed_out
-    # A read holding the GIL would leave the counter where it was.
-    assert during > 1000
+    # 50 lines at 100 lines/s take at least 0.49 s to come. A read that held
+    # the GIL would let the other thread run only around its ends, not in
+    # the middle of the wait.
+    assert end - begin > 0.4
+    assert any(begin + 0.15 < t < end - 0.15 for t in stamps)
 
 
 CHILD = r"""

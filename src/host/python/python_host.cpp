@@ -48,6 +48,12 @@ thread_local bool inCall = false;
 PyObject* printHandler = nullptr;
 // varnelo.VarneloError, looked up once at import.
 PyObject* errorClass = nullptr;
+// The exception a signal handler raised while a call ran (KeyboardInterrupt
+// on Ctrl-C), kept until the call has returned and re-raised then. Only the
+// thread holding callLock touches it.
+PyObject* pendingType = nullptr;
+PyObject* pendingValue = nullptr;
+PyObject* pendingTrace = nullptr;
 
 // ---- Printing ----
 
@@ -71,6 +77,21 @@ void SendPrintToPython(const char* text) {
         PyErr_WriteUnraisable(handler);
     }
     Py_DECREF(handler);
+}
+
+// ---- Ctrl-C ----
+
+// The module's utIsInterruptPending, asked between the waits of a waiting
+// GetData (at most 50 ms apart) and once when a call returns. Python's
+// SIGINT handler only sets a flag; running the handlers here turns it into
+// KeyboardInterrupt, which is kept for the end of the call. The module then
+// ends the call as MATLAB expects: it returns with its outputs unassigned.
+bool PythonInterruptPending() {
+    if (pendingType) return true;  // stays pending until the call has returned
+    py::gil_scoped_acquire gil;
+    if (PyErr_CheckSignals() == 0) return false;  // handlers run on the main thread only
+    PyErr_Fetch(&pendingType, &pendingValue, &pendingTrace);
+    return pendingType != nullptr;
 }
 
 // ---- Python values to mx arrays ----
@@ -257,6 +278,8 @@ py::tuple Call(int nargout, py::args arguments) {
     standalone::CallResult result;
     std::string error;
     bool failed = false;
+    bool interrupted = false;
+    PyObject *raisedType = nullptr, *raisedValue = nullptr, *raisedTrace = nullptr;
     {
         py::gil_scoped_release release;
         std::lock_guard<std::mutex> guard(callLock);
@@ -266,9 +289,26 @@ py::tuple Call(int nargout, py::args arguments) {
         } catch (const standalone::HostError& e) {
             error = e.message;
             failed = true;
+        } catch (const standalone::HostInterrupted&) {
+            interrupted = true;
         }
         inCall = false;
         connected.store(mexIsLocked());
+        // Taken out under callLock (only pointers move, no reference
+        // changes hands), raised below once the GIL is back.
+        std::swap(raisedType, pendingType);
+        std::swap(raisedValue, pendingValue);
+        std::swap(raisedTrace, pendingTrace);
+    }
+    if (raisedType) {
+        // The user's Ctrl-C (or whatever a signal handler raised) wins over
+        // the command's own result.
+        PyErr_Restore(raisedType, raisedValue, raisedTrace);
+        throw py::error_already_set();
+    }
+    if (interrupted) {
+        PyErr_SetNone(PyExc_KeyboardInterrupt);
+        throw py::error_already_set();
     }
     if (failed) {
         PyErr_SetString(errorClass, ErrorText(error).c_str());
@@ -300,6 +340,7 @@ PYBIND11_MODULE(VARNELO_PYTHON_MODULE, m) {
     py::object error = py::module_::import("varnelo.errors").attr("VarneloError");
     errorClass = error.release().ptr();
     standalone::SetPrintSink(SendPrintToPython);
+    standalone::SetInterruptCheck(PythonInterruptPending);
 
     m.def("call", &Call, py::arg("nargout"),
           "call(nargout, command, *arguments) -> tuple: one call of the module, as "
