@@ -14,9 +14,13 @@
 %
 %   Connection
 %     VarneloControl('Connect')
+%     VarneloControl('Connect', 'RingLines', N)
 %         Opens the first instrument that no other program holds, prints
 %         the start-up banner, the device index, the serial number and the
-%         instrument's information text. Runs when not connected.
+%         instrument's information text. The module keeps measured lines in
+%         a ring of 500 lines, or of N lines (500 to 1,000,000) with
+%         'RingLines': at 1,000 lines/s, 60000 holds a minute (11.5 MB).
+%         Runs when not connected.
 %     VarneloControl('Disconnect')
 %         Stops a running measurement, closes the instrument and prints
 %         "Varnelo device USB connection closed...". Runs in every mode.
@@ -26,13 +30,16 @@
 %
 %   Measurement
 %     VarneloControl('Start')
-%         Starts internally paced measurement. Runs in idle mode.
+%         Starts internally paced measurement with an empty ring: unread
+%         lines do not outlive Stop. Runs in idle mode.
 %     VarneloControl('Stop')
 %         Ends internally paced measurement. Runs in measuring mode.
 %     D = VarneloControl('GetData', N)
+%     [D, STATUS] = VarneloControl('GetData', N)
 %         Takes the N oldest unread lines (N a positive double, truncated
-%         toward zero) from the module's 500-line ring, waiting for lines
-%         that have not arrived yet. D is a 1x1 struct, one row per line:
+%         toward zero) from the module's ring, in order and each once,
+%         waiting for lines that have not arrived yet. D is a 1x1 struct,
+%         one row per line:
 %           SysErrors               N x 1  uint16  instrument error flags
 %           MeasurementCycleCount   N x 1  uint32  cycle counter
 %           MeasurementCyclePeriod  N x 1  uint32  cycle period
@@ -45,12 +52,22 @@
 %           GPIOState               N x 1  uint16
 %         When a line does not come within the polling period (lines per
 %         read x divider + 20 ms, + 10000 ms under external trigger) the
-%         time-out is printed and the remaining rows are 0. Runs in
-%         measuring and external trigger mode.
+%         time-out is printed and the remaining rows are 0.
+%         When lines arrive while the ring is full, the oldest unread ones
+%         are dropped. STATUS is a 1x1 struct:
+%           LinesLost     double   lines dropped since the previous GetData
+%           LinesWaiting  double   unread lines left in the ring
+%           TimedOut      logical  the call ended with the time-out
+%           ReceiveTime   N x 1 double  when each row's line was received,
+%                                  POSIX seconds (UTC); 0 for empty rows
+%         With one output a loss is printed instead ("Data lines lost: N
+%         (ring overflow)."). Ctrl-C ends a waiting GetData; the lines it
+%         had taken come first in the next call. Runs in measuring and
+%         external trigger mode.
 %     VarneloControl('SetExternalTrigger', 'On' | 'Off')
-%         'On' starts externally triggered measurement (idle mode only) and
-%         prints a warning about switching it off; 'Off' ends it (external
-%         trigger mode only).
+%         'On' starts externally triggered measurement with an empty ring
+%         (idle mode only) and prints a warning about switching it off;
+%         'Off' ends it (external trigger mode only).
 %
 %   Settings (sent to the instrument; the module keeps only the divider)
 %     VarneloControl('SetSamplingDivider', DIV)
@@ -105,6 +122,7 @@
 %     disp(VarneloControl('GetDevInfo'));
 %     VarneloControl('Start');
 %     d = VarneloControl('GetData', 100);   % d.ImpedanceModule is 100 x 15
+%     [d, s] = VarneloControl('GetData', 100);  % s.LinesLost, s.ReceiveTime
 %     VarneloControl('Stop');
 %     VarneloControl('Disconnect');
 %

@@ -7,7 +7,8 @@ function build_mex(varargin)
 %   BUILD_MEX(OPTION, ...) passes further options to mex, e.g. '-v'.
 %
 %   The module is built against MATLAB's own mex.h with the separate-complex
-%   API (-R2017b) and linked with WinUSB, SetupAPI and winmm.
+%   API (-R2017b) and linked with WinUSB, SetupAPI, winmm and MATLAB's libut
+%   (for Ctrl-C in GetData).
 
 if ~ispc || ~strcmp(computer('arch'), 'win64')
     error('build_mex:platform', 'VarneloControl.mexw64 builds on 64-bit Windows only.');
@@ -41,6 +42,6 @@ end
 
 mex('-R2017b', ['-I' src], flags{:}, varargin{:}, ...
     '-outdir', here, '-output', 'VarneloControl', ...
-    sources{:}, '-lwinusb', '-lsetupapi', '-lwinmm');
+    sources{:}, '-lwinusb', '-lsetupapi', '-lwinmm', '-lut');
 fprintf('Built %s\n', fullfile(here, ['VarneloControl.' mexext]));
 end

@@ -8,13 +8,19 @@ BUILD_DIR=${BUILD_DIR:-build}
 bash scripts/setup.sh
 BUILD_DIR=$BUILD_DIR bash scripts/build.sh
 "$BUILD_DIR/tests/bench/benchmarks" "$@"
+OCTAVE=(octave --no-gui --no-window-system --no-history -q --norc)
 for rate in 20000 100000; do
-  VARNELO_SIM_LINE_RATE=$rate octave --no-gui --no-window-system --no-history -q --norc \
+  VARNELO_SIM_LINE_RATE=$rate "${OCTAVE[@]}" \
     --eval "addpath('$PWD/$BUILD_DIR/sim'); run('tests/bench/octave_throughput.m')"
 done
-# GetData's cost per call and per line from Octave and from Python (varnelo),
-# measured the same way.
-VARNELO_SIM_LINE_RATE=100000 octave --no-gui --no-window-system --no-history -q --norc \
+# GetData's cost from Octave: CPU at the instrument's own pace, then per call
+# from a deep ring that always holds lines.
+"${OCTAVE[@]}" --eval "addpath('$PWD/$BUILD_DIR/sim'); addpath('$PWD/tests/bench'); octave_getdata_costs('cpu')"
+VARNELO_SIM_LINE_RATE=100000 "${OCTAVE[@]}" \
+  --eval "addpath('$PWD/$BUILD_DIR/sim'); addpath('$PWD/tests/bench'); octave_getdata_costs('call')"
+# The same from Python (varnelo), and GetData(500) per line from Octave and
+# from Python, measured the same way.
+VARNELO_SIM_LINE_RATE=100000 "${OCTAVE[@]}" \
   --eval "addpath('$PWD/$BUILD_DIR/sim'); run('tests/bench/octave_read_cost.m')"
 PY=$(cat "$BUILD_DIR/python/interpreter")
 echo "python: $PY"

@@ -67,6 +67,8 @@ ctest_suite() {
 suite ctest ctest_suite
 suite octave bash tests/octave/run_suite.sh "$BUILD_DIR"
 suite python bash tests/python/run_suite.sh "$BUILD_DIR"
+# Thirty seconds of the streaming soak (scripts/soak.sh runs it for ten minutes).
+suite soak "$BUILD_DIR/tests/soak/soak" 30
 suite asan bash scripts/asan.sh
 [ -f scripts/tsan.sh ] && suite tsan bash scripts/tsan.sh
 [ -f scripts/fuzz.sh ] && suite fuzz bash scripts/fuzz.sh

@@ -15,6 +15,9 @@
 #if defined(VARNELO_HOST_OCTAVE)
 // The interpreter's own interrupt state and its way of answering it.
 #include "quit.h"
+#elif !defined(VARNELO_HOST_API_MEX_H)
+// MATLAB's own mex.h (build_mex.m) does not declare libut's interrupt check.
+extern "C" bool utIsInterruptPending(void);
 #endif
 
 namespace host {

@@ -51,6 +51,7 @@ struct PendingReply {
 // lines are lost (their cycle counts are skipped), as on the device.
 constexpr size_t kMaxQueuedTransfers = 256;
 constexpr size_t kMaxRecordedWrites = 4096;
+constexpr size_t kMaxRecordedSkips = 100000;
 // After a stall this long behind schedule the pacing restarts from now
 // instead of bursting out every missed line.
 constexpr int64_t kMaxCatchUpTransfers = 64;
@@ -91,6 +92,7 @@ struct SimInstrument {
 
     // Streaming.
     uint32_t cycleCounter = 0;
+    std::vector<SimSkippedLines> skipped;  // cycle counts never sent
     Clock::time_point streamStart;
     uint64_t linesScheduled = 0;  // lines made (or lost) since streamStart
     Clock::duration lineInterval{};
@@ -248,8 +250,20 @@ void SignalReadyLocked(SimInstrument& in) {
     in.producerWake.notify_one();
 }
 
+void RecordSkipLocked(SimInstrument& in, uint32_t firstCycle, uint32_t count) {
+    if (count == 0 || in.skipped.size() >= kMaxRecordedSkips) return;
+    in.skipped.push_back({firstCycle, count});
+}
+
 void QueueTransferLocked(SimInstrument& in, std::vector<uint8_t> bytes, bool linesOnly) {
-    if (in.inQueue.size() >= kMaxQueuedTransfers) return;  // FIFO full: lost
+    if (in.inQueue.size() >= kMaxQueuedTransfers) {
+        // FIFO full: the transfer is lost, and with it its lines.
+        if (linesOnly && bytes.size() >= DATA_LINE_SIZE) {
+            RecordSkipLocked(in, ReadU32(bytes.data() + LINE_CYCLE_COUNT),
+                             static_cast<uint32_t>(bytes.size() / DATA_LINE_SIZE));
+        }
+        return;
+    }
     ++in.transfersQueued;
     if (in.settings.shortReadEvery != 0 && in.transfersQueued % in.settings.shortReadEvery == 0 &&
         bytes.size() > 1) {
@@ -350,6 +364,7 @@ void ProduceDueLocked(SimInstrument& in, Clock::time_point now) {
     if (due >= in.linesScheduled + kMaxCatchUpTransfers * in.linesPerRead) {
         // Far behind (the process was stopped): lose the missed lines.
         const uint64_t missed = due - in.linesScheduled;
+        RecordSkipLocked(in, in.cycleCounter, static_cast<uint32_t>(missed));
         in.cycleCounter += static_cast<uint32_t>(missed);
         in.linesScheduled = due;
     }
@@ -744,6 +759,11 @@ SimStats SimGetStats(const SimInstrument* instrument) {
     stats.dividerValue = instrument->dividerValue;
     stats.gpioState = instrument->gpioState;
     return stats;
+}
+
+std::vector<SimSkippedLines> SimSkipped(const SimInstrument* instrument) {
+    std::lock_guard<std::mutex> lock(instrument->mutex);
+    return instrument->skipped;
 }
 
 std::vector<std::vector<uint8_t>> SimWrittenFrames(const SimInstrument* instrument) {

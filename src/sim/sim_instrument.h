@@ -87,6 +87,14 @@ struct SimStats {
     uint8_t gpioState;
 };
 SimStats SimGetStats(const SimInstrument* instrument);
+// Lines the instrument made but never sent (its FIFO was full, or it fell
+// far behind its pace): their cycle counts are missing from the stream
+// without the host having lost anything.
+struct SimSkippedLines {
+    uint32_t firstCycle;
+    uint32_t count;
+};
+std::vector<SimSkippedLines> SimSkipped(const SimInstrument* instrument);
 // Every OUT transfer received so far, in order.
 std::vector<std::vector<uint8_t>> SimWrittenFrames(const SimInstrument* instrument);
 void SimClearWrittenFrames(SimInstrument* instrument);

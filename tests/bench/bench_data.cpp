@@ -115,8 +115,8 @@ void BM_GetDataFullRing(benchmark::State& state) {
         state.PauseTiming();
         FillRing(connection, lines);
         state.ResumeTiming();
-        standalone::CallResult out =
-            standalone::Call(1, {standalone::String("GetData"), standalone::Double(kLines)});
+        standalone::CallResult out = standalone::Call(
+            static_cast<int>(state.range(0)), {standalone::String("GetData"), standalone::Double(kLines)});
         benchmark::DoNotOptimize(out.outputs.data());
         state.PauseTiming();
         out = standalone::CallResult();
@@ -129,7 +129,8 @@ void BM_GetDataFullRing(benchmark::State& state) {
     connection->mode.store(MODE_IDLE);
     DisconnectQuietly();
 }
-BENCHMARK(BM_GetDataFullRing)->Unit(benchmark::kMicrosecond);
+// Argument: the number of outputs (2 adds the status with the receive times).
+BENCHMARK(BM_GetDataFullRing)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 // The same bytes copied out of the ring slots with nothing else done.
 void BM_CopyLinesOnly(benchmark::State& state) {

@@ -21,6 +21,7 @@ struct Record {
         c->replyMutex = platform::CreateMutexObject();
         c->ring.mutex = platform::CreateMutexObject();
         c->ring.dataReady = platform::CreateEventObject(false, false);
+        CreateRing(c.get(), RING_SLOTS);
         c->running = 1;
         c->mode = MODE_MEASURING;
     }
@@ -65,7 +66,7 @@ void BM_StoreAndTakeLine(benchmark::State& state) {
     Record r;
     uint8_t line[DATA_LINE_SIZE];
     FillLine(line, 1);
-    DataLine out;
+    TakenLine out;
     const long before = allocations.load();
     for (auto _ : state) {
         StoreLine(r.c.get(), line);

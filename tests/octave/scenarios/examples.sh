@@ -35,9 +35,12 @@ DISCONNECTED="try, VarneloControl('Stop'); error('still connected'); catch e, as
 
 check acquire_continuous "acquire_continuous;
   s = load('varnelo_acquisition.mat');
-  assert(all(isfield(s, {'data', 'conf', 'info', 'settings'})));
+  assert(all(isfield(s, {'data', 'receiveTime', 'linesLost', 'conf', 'info', 'settings'})));
   n = size(s.data.ImpedanceModule, 1);
-  assert(n >= s.settings.LinesPerCall && mod(n, s.settings.LinesPerCall) == 0);
+  assert(n >= s.settings.LinesPerCall && isequal(size(s.receiveTime), [n 1]));
+  assert(all(diff(s.receiveTime) >= 0) && s.linesLost == 0);
+  c = double(s.data.MeasurementCycleCount);
+  assert(all(diff(c) == 1), 'every line once, in order');
   assert(isequal(size(s.data.ImpedancePhase), [n 15]) && isa(s.data.ImpedanceModule, 'single'));
   assert(isequal(size(s.data.GPIOState), [n 1]) && isa(s.data.MeasurementCycleCount, 'uint32'));
   assert(all(s.data.ImpedanceModule(:) > 0));
