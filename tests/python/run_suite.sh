@@ -21,7 +21,8 @@ fi
 
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
-export MPLBACKEND=Agg MPLCONFIGDIR=$WORK/matplotlib PYTHONDONTWRITEBYTECODE=1
+# matplotlib keeps its font cache in the build dir: built once, not per run.
+export MPLBACKEND=Agg MPLCONFIGDIR=$ROOT/$BUILD_DIR/matplotlib PYTHONDONTWRITEBYTECODE=1
 passed=0
 failed=0
 
@@ -30,13 +31,13 @@ failed=0
 check() {
   local name=$1; shift
   mkdir -p "$WORK/$name"
-  local out rc
+  local out rc start=$SECONDS
   out=$(cd "$WORK/$name" && "$@" 2>&1)
   rc=$?
   if [ $rc -eq 0 ]; then
-    passed=$((passed + 1)); echo "  pass  $name"
+    passed=$((passed + 1)); echo "  pass  $name ($((SECONDS - start)) s)"
   else
-    failed=$((failed + 1)); echo "  FAIL  $name (exit $rc)"
+    failed=$((failed + 1)); echo "  FAIL  $name (exit $rc, $((SECONDS - start)) s)"
   fi
   sed 's/^/        /' <<<"$out" | tail -40
 }

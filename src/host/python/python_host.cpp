@@ -43,8 +43,8 @@ std::atomic<bool> connected{false};
 // Set while this thread runs mexFunction: a logging handler that calls the
 // instrument again would otherwise deadlock on callLock.
 thread_local bool inCall = false;
-// The Python callable that receives printed text. Never released: it must
-// outlive every call, including one made by the exit hook.
+// The Python callable that receives printed text (a reference of our own,
+// given up only when another handler replaces it).
 PyObject* printHandler = nullptr;
 // varnelo.VarneloError, looked up once at import.
 PyObject* errorClass = nullptr;
@@ -110,12 +110,6 @@ struct ArrayList {
     }
 };
 
-mxArray* DoubleScalar(double value) {
-    mxArray* a = mxCreateDoubleMatrix(1, 1, mxREAL);
-    mxGetPr(a)[0] = value;
-    return a;
-}
-
 // Numbers and arrays become double matrices, as a MATLAB literal would: a
 // 0-d array or scalar is 1 x 1, a 1-d array of n a 1 x n row, a 2-d array
 // m x n. Complex input keeps its imaginary part.
@@ -178,7 +172,7 @@ mxArray* ToArray(py::handle value, size_t position) {
     if (PyFloat_Check(value.ptr()) || PyLong_Check(value.ptr())) {
         double number = PyFloat_AsDouble(value.ptr());
         if (number == -1.0 && PyErr_Occurred()) throw py::error_already_set();
-        return DoubleScalar(number);
+        return mxCreateDoubleScalar(number);
     }
     if (value.is_none() || py::isinstance<py::bytes>(value) || py::isinstance<py::dict>(value)) {
         throw py::type_error("argument " + std::to_string(position) +
