@@ -14,7 +14,7 @@ settings = struct('SamplingDivider', 20, 'ExcitationLevel', 180, ...
 % The module keeps arriving lines in a ring until GetData takes them. 500
 % lines last half a second at the instrument's fastest pace; a script that
 % plots or saves between reads asks for a deeper ring: 60,000 lines hold a
-% minute at 1,000 lines/s (11.5 MB).
+% minute at 1,000 lines/s (12 MB).
 VarneloControl('Connect', 'RingLines', settings.RingLines);
 try
   info = VarneloControl('GetDevInfo');

@@ -19,7 +19,7 @@
 %         the start-up banner, the device index, the serial number and the
 %         instrument's information text. The module keeps measured lines in
 %         a ring of 500 lines, or of N lines (500 to 1,000,000) with
-%         'RingLines': at 1,000 lines/s, 60000 holds a minute (11.5 MB).
+%         'RingLines': at 1,000 lines/s, 60000 holds a minute (12 MB).
 %         Runs when not connected.
 %     VarneloControl('Disconnect')
 %         Stops a running measurement, closes the instrument and prints

@@ -672,6 +672,11 @@ void SimSetReplyDelay(SimInstrument* instrument, uint32_t delayMs) {
     instrument->settings.replyDelayMs = delayMs;
 }
 
+void SimSetCancelDelay(SimInstrument* instrument, uint32_t delayMs) {
+    std::lock_guard<std::mutex> lock(instrument->mutex);
+    instrument->settings.ignoreCancelMs = delayMs;
+}
+
 bool SimHandleOutTransfer(SimInstrument* instrument, const uint8_t* data, size_t length) {
     SimInstrument& in = *instrument;
     std::lock_guard<std::mutex> lock(in.mutex);

@@ -53,6 +53,9 @@ const SimSettings& SimGetSettings(const SimInstrument* instrument);
 // Changes settings.replyDelayMs of a running instrument: a reply that comes
 // late for the command that asked for it.
 void SimSetReplyDelay(SimInstrument* instrument, uint32_t delayMs);
+// Changes settings.ignoreCancelMs of a running instrument: from now on a
+// cancelled read ends only after this long.
+void SimSetCancelDelay(SimInstrument* instrument, uint32_t delayMs);
 
 // The host wrote one OUT transfer (one or more frames). False when the
 // instrument refuses the write (settings.failWrites).

@@ -9,6 +9,7 @@
 
 #include "host/standalone/standalone_host.h"
 #include "link/protocol.h"
+#include "platform/platform.h"
 #include "sim/sim_bus.h"
 #include "support/module_fixture.h"
 #include "usb/usb_device.h"
@@ -241,15 +242,15 @@ TEST_F(Lifecycle, ReadErrorEndsTheThreadAndDisconnectStillCompletes) {
 }
 
 TEST_F(Lifecycle, StartWhenTheThreadCannotBeRetunedKeepsMeasuringModeUntilStop) {
-    sim::SimSettings stuck;
-    stuck.ignoreCancelMs = 2500;  // longer than any one retune waits
-    sim::SimBusSetInstruments({stuck});
-    // Whether the handshake's own retune or its reply wait runs into the
-    // stuck read depends on where the thread is; either leaves it half open.
-    std::string error = ErrorOf(0, {String("Connect")});
-    EXPECT_TRUE(error == "\tSetUpRxRequest() failed.\n" || error == kNoAnswer) << error;
-    ASSERT_NE(Connection(), nullptr);
-    TakeFrames();
+    Connect();
+    // From now on a cancelled read outlasts any one retune's wait. Start
+    // once the thread sits in its next read, which holds rxMutex.
+    sim::SimSetCancelDelay(Instrument(), 2500);
+    for (int i = 0; i < 5000; ++i) {
+        if (platform::WaitForObject(Connection()->rxMutex, 0) == platform::kWaitTimeout) break;
+        platform::ReleaseMutexObject(Connection()->rxMutex);
+        platform::SleepMs(1);
+    }
     EXPECT_EQ(ErrorOf(0, {String("Start")}), "\tSetUpRxRequest() failed.\n");
     EXPECT_EQ(Connection()->mode, MODE_MEASURING);
     EXPECT_TRUE(TakeFrames().empty()) << "CMD_START unsent";
