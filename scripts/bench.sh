@@ -18,3 +18,10 @@ done
 "${OCTAVE[@]}" --eval "addpath('$PWD/$BUILD_DIR/sim'); addpath('$PWD/tests/bench'); octave_getdata_costs('cpu')"
 VARNELO_SIM_LINE_RATE=100000 "${OCTAVE[@]}" \
   --eval "addpath('$PWD/$BUILD_DIR/sim'); addpath('$PWD/tests/bench'); octave_getdata_costs('call')"
+# The same from Python (varnelo), and GetData(500) per line from Octave and
+# from Python, measured the same way.
+VARNELO_SIM_LINE_RATE=100000 "${OCTAVE[@]}" \
+  --eval "addpath('$PWD/$BUILD_DIR/sim'); run('tests/bench/octave_read_cost.m')"
+PY=$(cat "$BUILD_DIR/python/interpreter")
+echo "python: $PY"
+VARNELO_SIM_LINE_RATE=100000 PYTHONPATH=$PWD/$BUILD_DIR/python "$PY" tests/bench/python_read.py

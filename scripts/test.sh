@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every suite: the C++ unit and platform tests,
 # the libusb transport tests, the Octave suite against the simulated build,
-# the examples, the sanitizer runs and the Windows tests under Wine.
+# the Python suite (pytest, the pip install, the Python examples), the
+# examples, the sanitizer runs and the Windows tests under Wine.
 # Ends with one summary line: "N passed, M failed".
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -65,6 +66,7 @@ ctest_suite() {
 
 suite ctest ctest_suite
 suite octave bash tests/octave/run_suite.sh "$BUILD_DIR"
+suite python bash tests/python/run_suite.sh "$BUILD_DIR"
 # Thirty seconds of the streaming soak (scripts/soak.sh runs it for ten minutes).
 suite soak "$BUILD_DIR/tests/soak/soak" 30
 suite asan bash scripts/asan.sh

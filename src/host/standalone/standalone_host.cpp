@@ -34,6 +34,7 @@ std::atomic<long> liveArrays{0};
 std::mutex printLock;
 std::string printed;
 bool echo = false;
+std::atomic<void (*)(const char*)> printSink{nullptr};
 int lockCount = 0;
 void (*atExitHook)() = nullptr;
 std::vector<char*> callStrings;  // mxArrayToString results, reclaimed when a call ends
@@ -108,6 +109,11 @@ int mexPrintf(const char* format, ...) {
     char buffer[4096];
     int n = std::vsnprintf(buffer, sizeof buffer, format, args);
     va_end(args);
+    // Outside printLock: a sink may block (a Python sink waits for the GIL).
+    if (void (*sink)(const char*) = printSink.load()) {
+        sink(buffer);
+        return n;
+    }
     std::lock_guard<std::mutex> guard(printLock);
     printed += buffer;
     if (echo) std::cout << buffer << std::flush;
@@ -366,6 +372,8 @@ std::string TakePrinted() {
 }
 
 void SetEcho(bool on) { echo = on; }
+
+void SetPrintSink(void (*sink)(const char* text)) { printSink.store(sink); }
 
 int LockCount() { return lockCount; }
 

@@ -57,6 +57,10 @@ mxClassID ClassOf(const mxArray* a);
 std::string TakePrinted();
 // Also echo printed text to stdout (off by default).
 void SetEcho(bool echo);
+// Hands every printed text to sink instead of keeping it for TakePrinted
+// (null: keep it again). The sink runs on the thread that printed, which is
+// the thread calling mexFunction; it must not call mexFunction itself.
+void SetPrintSink(void (*sink)(const char* text));
 
 // The module's lock count and unload: RunAtExit runs the registered exit
 // hook as the host does when it clears the module or exits.

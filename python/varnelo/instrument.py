@@ -1,0 +1,327 @@
+"""The instrument as a Python object.
+
+Every method is one call of the MEX module's command of the same meaning,
+made through the same core: the checks, the messages, the link, the ring
+and the transport are the module's. A failed command raises
+:class:`varnelo.VarneloError` with the module's message; a Python argument
+that cannot become a MATLAB value (``None``, a dict, text in an array, more
+than two dimensions) raises ``TypeError`` or ``ValueError`` before anything
+is sent. Arguments are otherwise passed as MATLAB would see them: ``str``
+becomes a char array, a number a double, a numpy array (or a list) a double
+matrix (complex when its dtype is), a 1-d array a 1 x n row.
+"""
+from __future__ import annotations
+
+import operator
+from dataclasses import dataclass
+from types import TracebackType
+from typing import Any, Dict, Optional, Tuple, Type
+
+import numpy as np
+import numpy.typing as npt
+
+from . import _backend
+from .errors import VarneloError
+
+# The module's default ring depth: a Connect without 'RingLines'.
+DEFAULT_RING_LINES = 500
+
+
+@dataclass(frozen=True)
+class Lines:
+    """Data lines returned by :meth:`Instrument.read`, one row per line in the
+    order they arrived; rows that the call did not fill (it timed out) are 0
+    in every field. The arrays have the numeric class of GetData's fields;
+    the values are the instrument's own, unscaled."""
+
+    sys_errors: np.ndarray
+    """(n,) uint16: the system error word (``SysErrors``)."""
+    measurement_cycle_count: np.ndarray
+    """(n,) uint32: the measurement cycle counter."""
+    measurement_cycle_period: np.ndarray
+    """(n,) uint32: the measurement cycle period."""
+    max_ch_a: np.ndarray
+    """(n,) uint16: channel A maximum."""
+    min_ch_a: np.ndarray
+    """(n,) uint16: channel A minimum."""
+    max_ch_b: np.ndarray
+    """(n,) uint16: channel B maximum."""
+    min_ch_b: np.ndarray
+    """(n,) uint16: channel B minimum."""
+    impedance_module: np.ndarray
+    """(n, 15) float32: impedance magnitude, column j = frequency bin j."""
+    impedance_phase: np.ndarray
+    """(n, 15) float32: impedance phase, column j = frequency bin j."""
+    battery_level: np.ndarray
+    """(n,) uint16."""
+    charger_status: np.ndarray
+    """(n,) uint16."""
+    gpio_state: np.ndarray
+    """(n,) uint16."""
+    lines_lost: int
+    """Lines the ring dropped (overflow) since the previous read or connect."""
+    lines_waiting: int
+    """Unread lines in the ring when the read returned."""
+    timed_out: bool
+    """The read ended because a line did not come within the polling period."""
+    receive_time: np.ndarray
+    """(n,) float64: POSIX time (s) at which each line was received; 0 for rows
+    not filled."""
+
+    def __len__(self) -> int:
+        return int(self.sys_errors.shape[0])
+
+
+# GetData's fields, in the module's order, and their names here.
+_LINE_FIELDS = (
+    ("SysErrors", "sys_errors"),
+    ("MeasurementCycleCount", "measurement_cycle_count"),
+    ("MeasurementCyclePeriod", "measurement_cycle_period"),
+    ("MaxChA", "max_ch_a"),
+    ("MinChA", "min_ch_a"),
+    ("MaxChB", "max_ch_b"),
+    ("MinChB", "min_ch_b"),
+    ("ImpedanceModule", "impedance_module"),
+    ("ImpedancePhase", "impedance_phase"),
+    ("BatteryLevel", "battery_level"),
+    ("ChargerStatus", "charger_status"),
+    ("GPIOState", "gpio_state"),
+)
+_MATRIX_FIELDS = ("ImpedanceModule", "ImpedancePhase")
+
+
+def _column(array: np.ndarray) -> np.ndarray:
+    """An N x 1 MATLAB column as an (N,) array."""
+    return array.reshape(-1)
+
+
+def _scalar(array: np.ndarray) -> Any:
+    return array.reshape(-1)[0].item()
+
+
+def _lines_from(data: Dict[str, np.ndarray], status: Dict[str, np.ndarray]) -> Lines:
+    fields: Dict[str, Any] = {}
+    for matlab_name, name in _LINE_FIELDS:
+        value = data[matlab_name]
+        fields[name] = value if matlab_name in _MATRIX_FIELDS else _column(value)
+    return Lines(
+        **fields,
+        lines_lost=int(_scalar(status["LinesLost"])),
+        lines_waiting=int(_scalar(status["LinesWaiting"])),
+        timed_out=bool(_scalar(status["TimedOut"])),
+        receive_time=_column(status["ReceiveTime"]),
+    )
+
+
+@dataclass(frozen=True)
+class Configuration:
+    """The instrument's configuration data (``GetConfData``)."""
+
+    frequency_count: int
+    """The number of frequency bins as the instrument reports it."""
+    frequency_bins: np.ndarray
+    """(15,) uint16: the bins' frequency words (their unit is the instrument's:
+    the simulated instrument's are FFT bin numbers 1 kHz wide)."""
+    shunt_values: np.ndarray
+    """(15,) complex64: the shunt table, the shape :meth:`Instrument.set_shunt_values` takes."""
+    compensation_values: np.ndarray
+    """(15,) complex64: the compensation table."""
+
+
+def _check_text(value: Any, what: str) -> None:
+    # A word argument: anything but text would reach the module as a number
+    # and be refused as a syntax error, which hides the mistake.
+    if not isinstance(value, str):
+        raise TypeError(f"{what} must be a str, not {type(value).__name__}")
+
+
+def _check_number(value: Any, what: str) -> None:
+    if isinstance(value, (str, bytes)) or not np.isscalar(value) or isinstance(value, complex):
+        raise TypeError(f"{what} must be a real number, not {type(value).__name__}")
+
+
+class Instrument:
+    """One Varnelo instrument, through the process's one connection.
+
+    ``Instrument(simulated=True)`` uses the simulated instrument (the same one
+    as the simulated MEX module, set up by the same ``VARNELO_SIM_*``
+    environment variables); ``Instrument()`` real instruments over libusb.
+    ``ring_lines`` (500 to 1,000,000) is the depth of the ring that holds lines
+    between reads.
+
+    As in the MEX module, a process has at most one connection: a second
+    :meth:`connect`, from this or any other Instrument, simulated or not,
+    raises "Device already connected.". Instruments of the same kind are
+    handles onto that one connection, as every call of the MEX function is.
+
+    Used as a context manager, entering connects; leaving stops a running
+    measurement and disconnects, also when an exception leaves the block::
+
+        with varnelo.Instrument(simulated=True) as inst:
+            inst.start()
+            lines = inst.read(100)
+    """
+
+    def __init__(self, simulated: bool = False, ring_lines: int = DEFAULT_RING_LINES) -> None:
+        self.simulated = bool(simulated)
+        self.ring_lines = operator.index(ring_lines)
+        self._module = _backend.load(self.simulated)
+
+    def __repr__(self) -> str:
+        state = "connected" if self.connected else "not connected"
+        kind = "simulated" if self.simulated else "libusb"
+        return f"<varnelo.Instrument {kind}, ring_lines={self.ring_lines}, {state}>"
+
+    def _call(self, nargout: int, command: str, *arguments: Any) -> Tuple[Any, ...]:
+        return self._module.call(nargout, command, *arguments)
+
+    # ---- Connection ----
+
+    @property
+    def connected(self) -> bool:
+        """Whether this kind of instrument (simulated or real) is connected."""
+        return bool(self._module.is_connected())
+
+    def connect(self) -> None:
+        """Opens the first instrument that no other program holds and starts
+        its receive thread (``Connect``, with ``'RingLines'`` when ring_lines is
+        not the default). The banner and the instrument's information text go
+        to the "varnelo" logger."""
+        with _backend.connect_lock:
+            holder = _backend.holder()
+            if holder is not None and holder is not self._module:
+                # The other backend's module holds the connection: its own
+                # check raises "Device already connected.".
+                holder.call(0, "Connect")
+            if self.ring_lines == DEFAULT_RING_LINES:
+                self._call(0, "Connect")
+            else:
+                self._call(0, "Connect", "RingLines", float(self.ring_lines))
+
+    def disconnect(self) -> None:
+        """Stops a running measurement and closes the connection (``Disconnect``)."""
+        self._call(0, "Disconnect")
+
+    def __enter__(self) -> "Instrument":
+        self.connect()
+        return self
+
+    def __exit__(self, exc_type: Optional[Type[BaseException]], exc: Optional[BaseException],
+                 traceback: Optional[TracebackType]) -> None:
+        if not self.connected:
+            return
+        try:
+            self.disconnect()  # stops a running measurement first
+        except VarneloError:
+            if exc_type is None:
+                raise
+            # The exception that is leaving the block is the one to see.
+            _backend.logger.warning("Disconnect while leaving on %s failed", exc_type.__name__,
+                                    exc_info=True)
+
+    def device_info(self) -> str:
+        """``Device[<index>] S/N:<serial number><information text>``, asked afresh
+        (``GetDevInfo``)."""
+        return self._call(1, "GetDevInfo")[0]
+
+    # ---- Measurement ----
+
+    def start(self) -> None:
+        """Starts measuring, paced by the sampling divider (``Start``)."""
+        self._call(0, "Start")
+
+    def stop(self) -> None:
+        """Stops measuring (``Stop``)."""
+        self._call(0, "Stop")
+
+    def read(self, n: int) -> Lines:
+        """Takes the n oldest unread lines from the ring, waiting for each line
+        that has not come yet for at most the polling period (``GetData`` with
+        its status output). Other Python threads run meanwhile; Ctrl-C raises
+        KeyboardInterrupt within 100 ms and leaves the connection usable (lines
+        the interrupted read took are counted in the next ``lines_lost``)."""
+        data, status = self._call(2, "GetData", float(operator.index(n)))
+        if data is None:
+            # The module leaves its outputs unset only when interrupted, and
+            # the interrupt is raised before this is reached.
+            raise RuntimeError("GetData returned no lines")
+        return _lines_from(data, status)
+
+    def set_external_trigger(self, state: str) -> None:
+        """``'On'``: measure one line per edge on the SYNC-IO input (idle mode
+        only); ``'Off'``: back to idle (``SetExternalTrigger``)."""
+        _check_text(state, "state")
+        self._call(0, "SetExternalTrigger", state)
+
+    # ---- Settings ----
+
+    def set_sampling_divider(self, divider: float) -> None:
+        """Sets the line rate's divider, one of the values in docs/commands.md
+        (idle mode only; ``SetSamplingDivider``)."""
+        _check_number(divider, "divider")
+        self._call(0, "SetSamplingDivider", divider)
+
+    def set_excitation_level(self, level: float) -> None:
+        """Sets the excitation level, 0..255 (``SetExcitationLevel``)."""
+        _check_number(level, "level")
+        self._call(0, "SetExcitationLevel", level)
+
+    def set_input_gain(self, gain_a: str, gain_b: str) -> None:
+        """Sets the channel A and B gains, each ``'1x'``, ``'2x'``, ``'5x'`` or
+        ``'10x'`` (``SetInputGain``)."""
+        _check_text(gain_a, "gain_a")
+        _check_text(gain_b, "gain_b")
+        self._call(0, "SetInputGain", gain_a, gain_b)
+
+    def set_compensation(self, compensation: str, compensation_measurement: str) -> None:
+        """Switches compensation and compensation measurement, each ``'On'`` or
+        ``'Off'`` (``SetCompensation``)."""
+        _check_text(compensation, "compensation")
+        _check_text(compensation_measurement, "compensation_measurement")
+        self._call(0, "SetCompensation", compensation, compensation_measurement)
+
+    def set_battery_supply(self, state: str) -> None:
+        """``'On'`` or ``'Off'`` (``SetBatterySupply``)."""
+        _check_text(state, "state")
+        self._call(0, "SetBatterySupply", state)
+
+    def set_gpio(self, first: int, second: int) -> Tuple[int, int]:
+        """Sets the GPIO byte's two 3-bit fields, ``first`` in bits 5-3 and
+        ``second`` in bits 2-0, and returns the module's two outputs: in idle
+        mode the instrument's GPIO state (bits 5-3, bits 2-0); while measuring
+        0 and the whole GPIO byte of the latest line (``SetGPIO``)."""
+        _check_number(first, "first")
+        _check_number(second, "second")
+        a, b = self._call(2, "SetGPIO", first, second)
+        return int(_scalar(a)), int(_scalar(b))
+
+    # ---- Calibration ----
+
+    def configuration(self) -> Configuration:
+        """The frequency bins and the calibration tables (idle mode only;
+        ``GetConfData``)."""
+        conf = self._call(1, "GetConfData")[0]
+        return Configuration(
+            frequency_count=int(_scalar(conf["FrequencyCount"])),
+            frequency_bins=_column(conf["FrequencyBins"]),
+            shunt_values=_column(conf["ShuntComplexValues"]),
+            compensation_values=_column(conf["CompensationComplexValues"]),
+        )
+
+    def set_shunt_values(self, values: npt.ArrayLike) -> None:
+        """Uploads the shunt table: 15 complex values, a (15,) complex array
+        such as :attr:`Configuration.shunt_values` or :meth:`shunt_data`'s
+        result (``SetShuntVal``). A real array is refused ("Not complex
+        data."), as in MATLAB."""
+        self._call(0, "SetShuntVal", values)
+
+    def set_compensation_values(self, values: npt.ArrayLike) -> None:
+        """Uploads the compensation table: 15 complex values (``SetCompVal``)."""
+        self._call(0, "SetCompVal", values)
+
+    def shunt_data(self, frequencies: npt.ArrayLike) -> np.ndarray:
+        """The shunt impedance at the first 15 of ``frequencies`` (in the unit
+        of the front end's calibration table; Hz on the simulated instrument),
+        interpolated from the front end's EEPROM calibration: a (15,)
+        complex128 array (``GetShuntData``)."""
+        return _column(self._call(1, "GetShuntData", frequencies)[0])
