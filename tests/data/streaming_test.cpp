@@ -138,7 +138,9 @@ TEST_F(Streaming, LinesAreInOrderWithReceiveTimesWithinTheCall) {
         }
         // Lines taken during the call arrived before it ended; those that
         // waited arrived after the call began or earlier, never later.
-        if (!b.cycles.empty()) EXPECT_GT(b.receiveTimes[b.cycles.size() - 1], before - 5.0);
+        if (!b.cycles.empty()) {
+            EXPECT_GT(b.receiveTimes[b.cycles.size() - 1], before - 5.0);
+        }
         for (size_t i = b.cycles.size(); i < b.receiveTimes.size(); ++i) {
             EXPECT_EQ(b.receiveTimes[i], 0.0);
         }
