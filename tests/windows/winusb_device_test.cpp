@@ -355,6 +355,33 @@ TEST_F(WinUsbTransferTest, FailedWaitAbortsTheTransferAndReturnsWaitFailed) {
     EXPECT_EQ(standin::GetCounters().transfersInFlight, 0);
 }
 
+// A transfer longer than the read reaches the host in parts, and the
+// instrument announces it once. The rest must reach the next read although
+// nothing new becomes ready, even when the worker looks again only after
+// that read has started.
+TEST_F(WinUsbTransferTest, DataAlreadyQueuedReachesTheNextReadWithoutNewData) {
+    standin::Faults faults;
+    faults.workerWaitsForNextRead = true;
+    standin::SetFaults(faults);
+    ASSERT_TRUE(WriteCommand(CMD_GET_DEV_INFO));
+    // The announcement has reached the worker before the first read begins,
+    // so nothing later can wake it for the second.
+    for (int i = 0; i < 10000 && standin::GetCounters().readyNotices == 0; ++i) {
+        platform::SleepMs(1);
+    }
+    ASSERT_GE(standin::GetCounters().readyNotices, 1);
+
+    const uint32_t half = FRAME_DEVICE_INFO_LENGTH / 2;
+    uint32_t count = kStaleCount;
+    ASSERT_EQ(UsbBulkRead(device, buffer, half, &count, kLongWait, cancel), 0u);
+    EXPECT_EQ(count, half);
+    count = kStaleCount;
+    ASSERT_EQ(UsbBulkRead(device, buffer + half, half, &count, kLongWait, cancel), 0u);
+    EXPECT_EQ(count, half);
+    EXPECT_EQ(ReadU16(buffer + 2), FRAME_DEVICE_INFO);
+    EXPECT_EQ(standin::GetCounters().abortCalls, 0);
+}
+
 TEST_F(WinUsbTransferTest, FailedDeviceEndsThePendingReadAndRefusesTheNextWith31) {
     uint32_t count = kStaleCount;
     uint32_t result = 0xDEAD;
