@@ -161,7 +161,11 @@ uint32_t ReceiveThread(void* argument) {
             connection->readsEnded.fetch_add(1);
         }
 
-        // rxLength afresh: a command may have retuned it during the read.
+        // rxLength afresh: a command may have retuned it during the read. A
+        // cancelled read that kept a transfer completed before its abort
+        // counts the bytes of the length asked for before the retune: they
+        // are parsed when that length is still the one in force (a reply
+        // that beat a stale cancel), dropped like a short read otherwise.
         const bool fullLength = transferred == connection->rxLength.load();
         if (fullLength && code == kUsbSuccess) {
             ParseRxBuffer(connection, transferred);

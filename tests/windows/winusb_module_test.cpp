@@ -94,6 +94,22 @@ TEST_F(WinUsbModule, ConnectMeasureAndDisconnect) {
     EXPECT_TRUE(standin::DeviceFileIsClosed(0));
 }
 
+// An instrument that stops taking data on its OUT pipe costs each write the
+// pipe's time-out, reported as 258; Disconnect (which sends Stop) completes.
+TEST_F(WinUsbModule, InstrumentThatNaksItsOutPipeDoesNotHangDisconnect) {
+    ASSERT_EQ(ErrorOf(0, {String("Connect")}), "");
+    ASSERT_EQ(ErrorOf(0, {String("Start")}), "");
+    standalone::TakePrinted();
+    standin::Faults faults;
+    faults.writesNeverComplete = true;
+    standin::SetFaults(faults);
+    ASSERT_EQ(ErrorOf(0, {String("Disconnect")}), "");
+    const std::string printed = standalone::TakePrinted();
+    EXPECT_TRUE(Contains(printed, "\tUSB Write Error [258] - ")) << printed;
+    EXPECT_TRUE(Contains(printed, "\tVarnelo device USB connection closed...\n")) << printed;
+    EXPECT_EQ(currentConnection, nullptr);
+}
+
 TEST_F(WinUsbModule, HeldInterfaceIsPassedOverForTheNextIndex) {
     standin::Interface held, free;
     held.settings.heldByOtherProgram = true;
