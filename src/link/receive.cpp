@@ -155,10 +155,12 @@ uint32_t ReceiveThread(void* argument) {
                                           connection->rxLength.load(), &transferred,
                                           kUsbNoTimeout, connection->breakCurrentBulkRead);
         if (haveRxMutex) {
-            platform::ReleaseMutexObject(connection->rxMutex);
             // Only a read bracketed by rxMutex tells SetUpRxRequest that the
-            // thread has come out of a read.
+            // thread has come out of a read. Counted before the release, so
+            // that whoever takes rxMutex next already sees this read counted
+            // and cannot mistake it for a later one.
             connection->readsEnded.fetch_add(1);
+            platform::ReleaseMutexObject(connection->rxMutex);
         }
 
         // rxLength afresh: a command may have retuned it during the read. A
