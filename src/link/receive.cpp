@@ -156,13 +156,19 @@ uint32_t ReceiveThread(void* argument) {
                                           connection->rxLength.load(), &transferred,
                                           kUsbNoTimeout, connection->breakCurrentBulkRead);
         if (haveRxMutex) {
-            platform::ReleaseMutexObject(connection->rxMutex);
             // Only a read bracketed by rxMutex tells SetUpRxRequest that the
-            // thread has come out of a read.
+            // thread has come out of a read. Counted before the release, so
+            // that whoever takes rxMutex next already sees this read counted
+            // and cannot mistake it for a later one.
             connection->readsEnded.fetch_add(1);
+            platform::ReleaseMutexObject(connection->rxMutex);
         }
 
-        // rxLength afresh: a command may have retuned it during the read.
+        // rxLength afresh: a command may have retuned it during the read. A
+        // cancelled read that kept a transfer completed before its abort
+        // counts the bytes of the length asked for before the retune: they
+        // are parsed when that length is still the one in force (a reply
+        // that beat a stale cancel), dropped like a short read otherwise.
         const bool fullLength = transferred == connection->rxLength.load();
         if (fullLength && code == kUsbSuccess) {
             connection->rxTime = platform::UtcNowNanoseconds();

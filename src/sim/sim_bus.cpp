@@ -6,6 +6,7 @@
 // powered-up device. A read blocks on the device's manual-reset event, which
 // the instrument's thread sets whenever a transfer is ready, and on the
 // caller's cancel event.
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -22,6 +23,7 @@ struct UsbDevice {
     uint32_t memberIndex;
     sim::SimInstrument* instrument;
     platform::Handle readEvent;  // manual-reset; set when a read could make progress
+    std::atomic<uint32_t> pendingReads{0};  // reads waiting for a transfer (0 or 1)
 };
 
 namespace sim {
@@ -141,6 +143,13 @@ std::vector<std::vector<uint8_t>> SimBusLastClosedFrames() {
     Bus& bus = TheBus();
     std::lock_guard<std::mutex> lock(bus.mutex);
     return bus.lastClosedFrames;
+}
+
+uint32_t SimBusPendingReads(uint32_t memberIndex) {
+    Bus& bus = TheBus();
+    std::lock_guard<std::mutex> lock(bus.mutex);
+    auto it = bus.open.find(memberIndex);
+    return it == bus.open.end() ? 0 : it->second->pendingReads.load();
 }
 
 uint32_t SimBusOpenCount() {
@@ -263,6 +272,14 @@ uint32_t UsbBulkRead(UsbDevice* device, uint8_t* buffer, uint32_t length, uint32
     const platform::Handle objects[2] = {device->readEvent, cancelEvent};
     const uint32_t objectCount = cancelEvent != nullptr ? 2 : 1;
     bool pending = false;
+    // Counts this read as waiting from the moment it goes pending until it returns.
+    struct PendingMark {
+        std::atomic<uint32_t>& reads;
+        bool marked = false;
+        ~PendingMark() {
+            if (marked) --reads;
+        }
+    } mark{device->pendingReads};
     for (;;) {
         // Reset before looking, so a transfer that arrives after the look
         // sets the event again and the wait below sees it.
@@ -279,6 +296,8 @@ uint32_t UsbBulkRead(UsbDevice* device, uint8_t* buffer, uint32_t length, uint32
         if (!pending) {
             pending = true;
             *bytesRead = 0;
+            mark.marked = true;
+            ++device->pendingReads;
         }
         uint32_t waitMs = platform::kInfinite;
         if (timeoutMs != kUsbNoTimeout) {

@@ -25,11 +25,14 @@ constexpr uint32_t kUsbDevNotExist = 55;            // the system has never seen
 constexpr uint32_t kUsbInvalidParameter = 87;       // missing device, buffer, count variable or length
 constexpr uint32_t kUsbInsufficientBuffer = 122;    // device path longer than 255 characters
 constexpr uint32_t kUsbMoreData = 234;              // ERROR_MORE_DATA: a transfer overflowed its buffer
-constexpr uint32_t kUsbWaitTimeout = 258;           // a read's time-out elapsed; the transfer was aborted
+constexpr uint32_t kUsbWaitTimeout = 258;           // a read's or a write's time-out elapsed; the transfer was aborted
 constexpr uint32_t kUsbIoPending = 997;             // ERROR_IO_PENDING (inside UsbBulkRead only)
 constexpr uint32_t kUsbDeviceNotConnected = 1167;   // class known, no device present at that index
 constexpr uint32_t kUsbWaitFailed = 0xFFFFFFFFu;    // a read's wait itself failed
 constexpr uint32_t kUsbNoTimeout = 0xFFFFFFFFu;     // UsbBulkRead: no time limit
+
+// How long a bulk write waits for the device to take its data.
+constexpr uint32_t kUsbWriteTimeoutMs = 5000;
 
 // An interface class GUID, laid out as Windows lays out a GUID.
 struct UsbGuid {
@@ -64,9 +67,12 @@ bool UsbGetDescriptor(UsbDevice* device, uint8_t descriptorType, uint8_t index,
                       uint32_t* lengthTransferred);
 
 // Synchronous write of length bytes to the bulk OUT pipe; returns when the
-// transfer has ended. No device, data or count variable, or length 0: false
-// with the last error untouched. Other failures: false with the last error.
-// May run on one thread while another thread's read is pending.
+// transfer has ended, at the latest after kUsbWriteTimeoutMs: a device that
+// does not take the data by then (it NAKs its OUT pipe) ends the write with
+// false and 258, the count holding what it took. No device, data or count
+// variable, or length 0: false with the last error untouched. Other
+// failures: false with the last error. May run on one thread while another
+// thread's read is pending.
 bool UsbBulkWrite(UsbDevice* device, const uint8_t* data, uint32_t length,
                   uint32_t* bytesWritten);
 
@@ -76,9 +82,19 @@ bool UsbBulkWrite(UsbDevice* device, const uint8_t* data, uint32_t length,
 // null) is signalled (the transfer is aborted; 0, the signal is consumed).
 // A cancel signal given while no read waits stays set and ends the next
 // read that goes pending. Rules on the count:
-//   - a read that goes pending writes 0 into *bytesRead first, so a cancelled
-//     or timed-out read reports 0 bytes, never a stale count;
+//   - a read that goes pending writes 0 into *bytesRead first, so an aborted
+//     read reports 0 bytes, never a stale count;
 //   - a read that completes writes the number of bytes received;
+//   - a transfer that completed before the abort reached it is kept: the
+//     read returns 0 with its count, whether the cancel, the time-out or a
+//     failed wait ended the wait. Its bytes have left the device and exist
+//     only in buffer. A cancelled read can thus return bytes read at the
+//     length asked for before the cancel, as a read that completed a moment
+//     before the cancel does; the caller judges both by their count (the
+//     receive thread parses them only when the count equals the rxLength in
+//     force after the retune, and drops them otherwise);
+//   - a transfer that failed on its own before the abort reached it reports
+//     its own code (31 for a device gone) and count;
 //   - after an abort the call returns only once the aborted transfer has
 //     ended, so the buffer is never written after the call returned.
 // No device, buffer, count variable, or length 0: 87, nothing touched.

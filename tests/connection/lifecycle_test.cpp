@@ -9,8 +9,8 @@
 
 #include "host/standalone/standalone_host.h"
 #include "link/protocol.h"
-#include "platform/platform.h"
 #include "sim/sim_bus.h"
+#include "support/measured_lines.h"
 #include "support/module_fixture.h"
 #include "usb/usb_device.h"
 
@@ -35,12 +35,6 @@ std::string Banner() {
 }
 
 uint16_t OpcodeOf(const std::vector<uint8_t>& frame) { return ReadU16(frame.data() + 2); }
-
-std::vector<uint32_t> Counters(const standalone::CallResult& r) {
-    const mxArray* counts = standalone::GetField(r[0], "MeasurementCycleCount");
-    const uint32_t* p = static_cast<const uint32_t*>(mxGetData(counts));
-    return std::vector<uint32_t>(p, p + mxGetNumberOfElements(counts));
-}
 
 int ThreadCount() {
 #if defined(__linux__)
@@ -181,15 +175,15 @@ TEST_F(Lifecycle, StartAndStopFramesAndModes) {
 TEST_F(Lifecycle, GetDevInfoWhileMeasuringKeepsTheLinesFlowing) {
     Connect();
     ASSERT_EQ(ErrorOf(0, {String("Start")}), "");
-    auto before = Call(1, {String("GetData"), Double(8)});
+    std::string printed;
+    ASSERT_EQ(measured::TakeCycleCounts(8, {8}, &printed).size(), 8u);
     auto info = Call(1, {String("GetDevInfo")});
     EXPECT_EQ(standalone::GetString(info[0]).rfind("Device[0] S/N:", 0), 0u);
     EXPECT_EQ(Connection()->rxLength, 768) << "measurement reads restored";
-    auto after = Call(1, {String("GetData"), Double(50)});
-    auto c = Counters(after);
-    ASSERT_EQ(c.size(), 50u);
-    EXPECT_NE(c.back(), 0u) << "lines kept arriving";
+    const std::vector<uint32_t> c = measured::TakeCycleCounts(50, {50}, &printed);
+    ASSERT_EQ(c.size(), 50u) << "lines kept arriving";
     for (size_t i = 1; i < c.size(); ++i) EXPECT_GT(c[i], c[i - 1]);
+    EXPECT_EQ(printed, "");
 }
 
 TEST_F(Lifecycle, DisconnectStopsTheMeasurementFirst) {
@@ -243,14 +237,13 @@ TEST_F(Lifecycle, ReadErrorEndsTheThreadAndDisconnectStillCompletes) {
 
 TEST_F(Lifecycle, StartWhenTheThreadCannotBeRetunedKeepsMeasuringModeUntilStop) {
     Connect();
-    // From now on a cancelled read outlasts any one retune's wait. Start
-    // once the thread sits in its next read, which holds rxMutex.
+    // From now on a cancelled read outlasts any one retune's wait (1 s).
+    // Start once the thread sits in its next read, never between two.
     sim::SimSetCancelDelay(Instrument(), 2500);
-    for (int i = 0; i < 5000; ++i) {
-        if (platform::WaitForObject(Connection()->rxMutex, 0) == platform::kWaitTimeout) break;
-        platform::ReleaseMutexObject(Connection()->rxMutex);
-        platform::SleepMs(1);
+    for (int i = 0; i < 1000 && sim::SimBusPendingReads(0) == 0; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
+    ASSERT_EQ(sim::SimBusPendingReads(0), 1u);
     EXPECT_EQ(ErrorOf(0, {String("Start")}), "\tSetUpRxRequest() failed.\n");
     EXPECT_EQ(Connection()->mode, MODE_MEASURING);
     EXPECT_TRUE(TakeFrames().empty()) << "CMD_START unsent";

@@ -168,7 +168,7 @@ TEST_F(WinUsbTest, FailedStepKeepsItsCodeThroughTheReleases) {
         standin::Faults faults;
         DWORD expected;
     };
-    std::vector<Case> cases(5);
+    std::vector<Case> cases(6);
     cases[0] = {"initialize", {}, 31};
     cases[0].faults.initialize = 31;
     cases[1] = {"device information", {}, 1784};
@@ -179,6 +179,8 @@ TEST_F(WinUsbTest, FailedStepKeepsItsCodeThroughTheReleases) {
     cases[3].faults.queryPipe = 259;
     cases[4] = {"detail query", {}, 8};
     cases[4].faults.detailQuery = 8;
+    cases[5] = {"OUT pipe time-out", {}, 1450};
+    cases[5].faults.setPipePolicy = 1450;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.step);
         standin::SetFaults(c.faults);
@@ -353,6 +355,108 @@ TEST_F(WinUsbTransferTest, FailedWaitAbortsTheTransferAndReturnsWaitFailed) {
     EXPECT_EQ(count, 0u);
     EXPECT_EQ(standin::GetCounters().abortCalls, 1);
     EXPECT_EQ(standin::GetCounters().transfersInFlight, 0);
+}
+
+// The wait ends on the cancel (a signal left set by a retune while no read
+// was pending) or on the time-out, but the transfer completed before the
+// abort reached it. Its bytes have left the device: they are the result.
+TEST_F(WinUsbTransferTest, TransferCompletedBeforeItsAbortIsKept) {
+    standin::Faults faults;
+    faults.completeOnAbort = true;
+    standin::SetFaults(faults);
+    sim::SimInstrument* instrument = standin::Instrument(0);
+
+    ASSERT_TRUE(WriteCommand(CMD_GET_DEV_INFO));
+    ASSERT_TRUE(sim::SimWaitInTransfer(instrument, kLongWait));
+    platform::SetEventObject(cancel);
+    uint32_t count = kStaleCount;
+    EXPECT_EQ(UsbBulkRead(device, buffer, FRAME_DEVICE_INFO_LENGTH, &count, kUsbNoTimeout, cancel),
+              0u);
+    EXPECT_EQ(count, FRAME_DEVICE_INFO_LENGTH);
+    EXPECT_EQ(ReadU16(buffer + 2), FRAME_DEVICE_INFO);
+    EXPECT_EQ(platform::WaitForObject(cancel, 0), platform::kWaitTimeout) << "signal consumed";
+
+    std::memset(buffer, 0, sizeof buffer);
+    ASSERT_TRUE(WriteCommand(CMD_GET_DEV_INFO));
+    ASSERT_TRUE(sim::SimWaitInTransfer(instrument, kLongWait));
+    count = kStaleCount;
+    EXPECT_EQ(UsbBulkRead(device, buffer, FRAME_DEVICE_INFO_LENGTH, &count, 1, nullptr), 0u);
+    EXPECT_EQ(count, FRAME_DEVICE_INFO_LENGTH);
+    EXPECT_EQ(ReadU16(buffer + 2), FRAME_DEVICE_INFO);
+
+    // With nothing arrived the abort really ends the transfer: the cancel's 0, no bytes.
+    platform::SetEventObject(cancel);
+    count = kStaleCount;
+    EXPECT_EQ(UsbBulkRead(device, buffer, FRAME_DEVICE_INFO_LENGTH, &count, kUsbNoTimeout, cancel),
+              0u);
+    EXPECT_EQ(count, 0u);
+    EXPECT_EQ(standin::GetCounters().abortCalls, 3);
+}
+
+// The device failed while the read was pending, before the cancel's abort
+// reached the transfer: the read reports the failure, so the receive thread
+// ends on it rather than on the next read.
+TEST_F(WinUsbTransferTest, TransferFailedBeforeItsAbortReportsTheFailure) {
+    standin::Faults faults;
+    faults.completeOnAbort = true;
+    standin::SetFaults(faults);
+    uint32_t count = kStaleCount;
+    uint32_t result = 0xDEAD;
+    std::thread reader([&] {
+        result = UsbBulkRead(device, buffer, 64, &count, kUsbNoTimeout, cancel);
+    });
+    while (standin::GetCounters().transfersInFlight == 0) platform::SleepMs(1);
+    sim::SimUnplug(standin::Instrument(0));
+    platform::SetEventObject(cancel);
+    reader.join();
+    EXPECT_EQ(result, 31u);
+    EXPECT_EQ(count, 0u);
+}
+
+// A transfer longer than the read reaches the host in parts, and the
+// instrument announces it once. The rest must reach the next read although
+// nothing new becomes ready, even when the worker looks again only after
+// that read has started.
+TEST_F(WinUsbTransferTest, DataAlreadyQueuedReachesTheNextReadWithoutNewData) {
+    standin::Faults faults;
+    faults.workerWaitsForNextRead = true;
+    standin::SetFaults(faults);
+    ASSERT_TRUE(WriteCommand(CMD_GET_DEV_INFO));
+    // The announcement has reached the worker before the first read begins,
+    // so nothing later can wake it for the second.
+    for (int i = 0; i < 10000 && standin::GetCounters().readyNotices == 0; ++i) {
+        platform::SleepMs(1);
+    }
+    ASSERT_GE(standin::GetCounters().readyNotices, 1);
+
+    const uint32_t half = FRAME_DEVICE_INFO_LENGTH / 2;
+    uint32_t count = kStaleCount;
+    ASSERT_EQ(UsbBulkRead(device, buffer, half, &count, kLongWait, cancel), 0u);
+    EXPECT_EQ(count, half);
+    count = kStaleCount;
+    ASSERT_EQ(UsbBulkRead(device, buffer + half, half, &count, kLongWait, cancel), 0u);
+    EXPECT_EQ(count, half);
+    EXPECT_EQ(ReadU16(buffer + 2), FRAME_DEVICE_INFO);
+    EXPECT_EQ(standin::GetCounters().abortCalls, 0);
+}
+
+// WinUSB waits for ever on a pipe the device NAKs unless the pipe has a
+// transfer time-out; the open sets one on the OUT pipe.
+TEST_F(WinUsbTransferTest, WriteTheDeviceNeverTakesEndsWith258AtThePipeTimeOut) {
+    EXPECT_EQ(standin::GetCounters().outPipeTimeoutMs, 5000u);
+    standin::Faults faults;
+    faults.writesNeverComplete = true;
+    standin::SetFaults(faults);
+    platform::SetLastErrorCode(0);
+    EXPECT_FALSE(WriteCommand(CMD_GET_DEV_INFO));
+    EXPECT_EQ(platform::GetLastErrorCode(), 258u);
+
+    // The device reads and writes normally once it takes data again.
+    standin::SetFaults(standin::Faults{});
+    ASSERT_TRUE(WriteCommand(CMD_GET_DEV_INFO));
+    uint32_t count = kStaleCount;
+    ASSERT_EQ(UsbBulkRead(device, buffer, FRAME_DEVICE_INFO_LENGTH, &count, kLongWait, cancel), 0u);
+    EXPECT_EQ(count, FRAME_DEVICE_INFO_LENGTH);
 }
 
 TEST_F(WinUsbTransferTest, FailedDeviceEndsThePendingReadAndRefusesTheNextWith31) {

@@ -9,6 +9,7 @@
 
 #include <setupapi.h>
 
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <cstring>
@@ -46,6 +47,7 @@ struct Opened {
     UCHAR inPipe = 0;
     UCHAR outPipe = 0;
     uint32_t abortDelayMs = 0;
+    ULONG outTimeoutMs = 0;  // the OUT pipe's PIPE_TRANSFER_TIMEOUT; 0: none
     std::mutex mutex;
     std::condition_variable wake;
     bool quit = false;
@@ -82,9 +84,18 @@ State& TheState() {
 // The worker is told when the instrument has an IN transfer ready.
 void WakeWorker(void* context) {
     auto* opened = static_cast<Opened*>(context);
+    {
+        std::lock_guard<std::mutex> lock(TheState().mutex);
+        ++TheState().counters.readyNotices;
+    }
     std::lock_guard<std::mutex> lock(opened->mutex);
     opened->inReady = true;
     opened->wake.notify_all();
+}
+
+Faults CurrentFaults() {
+    std::lock_guard<std::mutex> lock(TheState().mutex);
+    return TheState().faults;
 }
 
 // Ends the pending transfer as the driver does: status and count into the
@@ -112,12 +123,29 @@ void ServeReads(Opened* opened) {
     for (;;) {
         opened->wake.wait(lock, [opened] { return opened->quit || opened->active; });
         if (!opened->active) return;  // quit with nothing pending
+        const Faults faults = CurrentFaults();
         if (opened->abort || opened->quit) {
+            const bool abortOnly = !opened->quit;
+            PUCHAR buffer = opened->buffer;
+            const ULONG length = opened->length;
             lock.unlock();
             // A slow device ends an aborted transfer only after a while.
             if (opened->abortDelayMs != 0) Sleep(opened->abortDelayMs);
-            CompleteTransfer(opened, kStatusCancelled, 0);
+            uint32_t received = 0;
+            bool failed = false;
+            if (faults.completeOnAbort && abortOnly &&
+                sim::SimTakeInTransfer(opened->instrument, buffer, length, &received, &failed)) {
+                CompleteTransfer(opened, kStatusSuccess, received);
+            } else if (faults.completeOnAbort && abortOnly && failed) {
+                CompleteTransfer(opened, kStatusUnsuccessful, 0);
+            } else {
+                CompleteTransfer(opened, kStatusCancelled, 0);
+            }
             lock.lock();
+            continue;
+        }
+        if (faults.completeOnAbort) {
+            opened->wake.wait(lock, [opened] { return opened->quit || opened->abort; });
             continue;
         }
         opened->inReady = false;
@@ -126,17 +154,30 @@ void ServeReads(Opened* opened) {
         lock.unlock();
         uint32_t received = 0;
         bool failed = false;
+        bool completed = true;
         if (sim::SimTakeInTransfer(opened->instrument, buffer, length, &received, &failed)) {
             CompleteTransfer(opened, kStatusSuccess, received);
         } else if (failed) {
             CompleteTransfer(opened, kStatusUnsuccessful, 0);
+        } else {
+            completed = false;
         }
         lock.lock();
-        if (opened->active) {
-            opened->wake.wait(lock, [opened] {
-                return opened->quit || opened->abort || opened->inReady;
-            });
+        if (completed) {
+            // What the instrument still has queued goes to the next read as
+            // soon as that starts: no new transfer need become ready first,
+            // or a reply would sit behind the backlog until the next line.
+            if (faults.workerWaitsForNextRead) {
+                opened->wake.wait(lock, [opened] { return opened->quit || opened->active; });
+            }
+            continue;
         }
+        // Nothing queued: sleep until the instrument has a transfer ready or
+        // the read is aborted. Readiness that came during the take above has
+        // set inReady again, so it is not missed.
+        opened->wake.wait(lock, [opened] {
+            return opened->quit || opened->abort || opened->inReady;
+        });
     }
 }
 
@@ -558,6 +599,20 @@ WINBOOL WINAPI WinUsb_WritePipe(WINUSB_INTERFACE_HANDLE interfaceHandle, UCHAR p
             return Fail(ERROR_INVALID_PARAMETER);
         }
     }
+    if (standin::CurrentFaults().writesNeverComplete) {
+        if (lengthTransferred != nullptr) *lengthTransferred = 0;
+        std::unique_lock<std::mutex> lock(opened->mutex);
+        if (opened->outTimeoutMs == 0) {
+            lock.unlock();
+            std::lock_guard<std::mutex> stateLock(TheState().mutex);
+            ++TheState().counters.misuses;
+            return Fail(ERROR_GEN_FAILURE);
+        }
+        const ULONG timeoutMs = opened->outTimeoutMs;
+        opened->wake.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                              [opened] { return opened->quit; });
+        return Fail(ERROR_SEM_TIMEOUT);
+    }
     if (!sim::SimHandleOutTransfer(opened->instrument, buffer, bufferLength)) {
         const sim::SimSettings& settings = sim::SimGetSettings(opened->instrument);
         if (lengthTransferred != nullptr) *lengthTransferred = 0;
@@ -620,6 +675,29 @@ WINBOOL WINAPI WinUsb_ReadPipe(WINUSB_INTERFACE_HANDLE interfaceHandle, UCHAR pi
         opened->wake.notify_all();
     }
     return Fail(ERROR_IO_PENDING);
+}
+
+WINBOOL WINAPI WinUsb_SetPipePolicy(WINUSB_INTERFACE_HANDLE interfaceHandle, UCHAR pipeId,
+                                    ULONG policyType, ULONG valueLength, PVOID value) {
+    Opened* opened = standin::FromHandle(interfaceHandle);
+    if (opened == nullptr) return Fail(ERROR_INVALID_HANDLE);
+    ULONG timeoutMs = 0;
+    {
+        std::lock_guard<std::mutex> stateLock(TheState().mutex);
+        if (TheState().faults.setPipePolicy != 0) return Fail(TheState().faults.setPipePolicy);
+        // The backend sets one policy: the OUT pipe's transfer time-out, a ULONG.
+        if (pipeId == 0 || pipeId != opened->outPipe || policyType != PIPE_TRANSFER_TIMEOUT ||
+            valueLength != sizeof(ULONG) || value == nullptr) {
+            ++TheState().counters.misuses;
+            return Fail(ERROR_INVALID_PARAMETER);
+        }
+        timeoutMs = *static_cast<const ULONG*>(value);
+        TheState().counters.outPipeTimeoutMs = timeoutMs;
+    }
+    // Taken after the state's lock is let go: the read path nests them the other way.
+    std::lock_guard<std::mutex> lock(opened->mutex);
+    opened->outTimeoutMs = timeoutMs;
+    return TRUE;
 }
 
 WINBOOL WINAPI WinUsb_AbortPipe(WINUSB_INTERFACE_HANDLE interfaceHandle, UCHAR pipeId) {

@@ -5,7 +5,8 @@
 // through real OVERLAPPED records, events and GetOverlappedResult, as the
 // WinUSB driver completes them.
 //
-// A pending read is served by one worker thread per opened interface. An
+// A pending read is served by one worker thread per opened interface, from
+// what the instrument has queued before it waits for anything new. An
 // abort only asks that worker to end the transfer and returns at once; the
 // transfer ends later (after the instrument's ignoreCancelMs), as a real
 // abort may, so a reader that does not wait for the end is caught.
@@ -51,7 +52,21 @@ struct Faults {
     DWORD detailQuery = 0;          // SetupDiGetDeviceInterfaceDetailA with a buffer
     DWORD freeHandle = 0;           // WinUsb_Free (it still frees)
     DWORD reportedDetailSize = 0;   // nonzero: the size query reports this instead
+    DWORD setPipePolicy = 0;        // WinUsb_SetPipePolicy
     bool completeAtOnce = false;    // a read whose data is ready completes inside WinUsb_ReadPipe
+    // The data reach a pending read only in the instant its abort is asked
+    // for: the worker serves no read on its own, and an abort finds the
+    // transfer already complete when the instrument has data (or failed).
+    bool completeOnAbort = false;
+    // After each completion the worker looks again only once the next read
+    // has started, as when it is descheduled right after signalling on a
+    // loaded machine.
+    bool workerWaitsForNextRead = false;
+    // The device NAKs its OUT pipe: a write ends only when the pipe's
+    // PIPE_TRANSFER_TIMEOUT elapses, with ERROR_SEM_TIMEOUT as WinUSB ends it.
+    // Without a time-out it would never end; the stand-in then counts a
+    // misuse and fails the write at once instead of hanging the test.
+    bool writesNeverComplete = false;
 };
 
 // What was called; a test compares counts before and after.
@@ -64,6 +79,8 @@ struct Counters {
     int readCalls = 0;              // WinUsb_ReadPipe
     int writeCalls = 0;             // WinUsb_WritePipe
     int abortCalls = 0;             // WinUsb_AbortPipe
+    int readyNotices = 0;           // the instruments told a worker that an IN transfer is ready
+    ULONG outPipeTimeoutMs = 0;     // PIPE_TRANSFER_TIMEOUT last set on an OUT pipe (0: none)
     int transfersInFlight = 0;      // reads started and not yet completed
     int misuses = 0;                // overlapping reads, unknown handles or pipes
     std::vector<DWORD> classQueryFlags;  // flags of each SetupDiGetClassDevsA call

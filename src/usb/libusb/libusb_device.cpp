@@ -67,12 +67,11 @@ namespace {
 constexpr uint32_t kErrorNotSupported = 50;       // ERROR_NOT_SUPPORTED
 constexpr uint32_t kErrorOperationAborted = 995;  // ERROR_OPERATION_ABORTED
 
-// Control requests during discovery, descriptor reads and bulk writes.
-// WinUSB's control pipe waits 5 s by default; a write that the instrument
-// never takes gives up after the same time instead of hanging the caller.
+// Control requests during discovery and descriptor reads. WinUSB's control
+// pipe waits 5 s by default. Bulk writes give up after kUsbWriteTimeoutMs
+// (usb_device.h), as the WinUSB backend's OUT pipe policy makes them do.
 constexpr unsigned kDiscoveryTimeoutMs = 1000;
 constexpr unsigned kDescriptorTimeoutMs = 5000;
-constexpr unsigned kWriteTimeoutMs = 5000;
 
 // The device speed byte as WinUSB's DEVICE_SPEED query reports it.
 constexpr uint8_t kLowSpeed = 1;
@@ -432,7 +431,7 @@ bool UsbBulkWrite(UsbDevice* device, const uint8_t* data, uint32_t length, uint3
     int transferred = 0;
     // libusb takes a non-const buffer for both directions; an OUT transfer only reads it.
     int r = libusb_bulk_transfer(device->handle, device->outPipeId, const_cast<uint8_t*>(data),
-                                 static_cast<int>(length), &transferred, kWriteTimeoutMs);
+                                 static_cast<int>(length), &transferred, kUsbWriteTimeoutMs);
     *bytesWritten = static_cast<uint32_t>(transferred);
     if (r != 0) {
         platform::SetLastErrorCode(MapLibusbError(r, Phase::Transfer));

@@ -174,6 +174,17 @@ UsbDevice* OpenUsbDevice(const UsbGuid* guid, uint32_t memberIndex) {
         }
     }
 
+    // WinUSB's default is to wait for ever for a pipe the device does not
+    // serve; a write to an instrument that NAKs its OUT pipe would hang the
+    // caller in every command, Disconnect and the exit hook included.
+    if (device->outPipeId != 0) {
+        ULONG writeTimeoutMs = kUsbWriteTimeoutMs;
+        if (!WinUsb_SetPipePolicy(winUsb, device->outPipeId, PIPE_TRANSFER_TIMEOUT,
+                                  sizeof writeTimeoutMs, &writeTimeoutMs)) {
+            return AbandonOpen(device);
+        }
+    }
+
     // Without its completion event the device could not read at all.
     device->readEvent = platform::CreateEventObject(true, false);
     if (device->readEvent == nullptr) {
@@ -219,7 +230,15 @@ bool UsbBulkWrite(UsbDevice* device, const uint8_t* data, uint32_t length,
     const BOOL done = WinUsb_WritePipe(device->winUsbHandle, device->outPipeId,
                                        const_cast<PUCHAR>(data), length, &written, nullptr);
     *bytesWritten = written;
-    return done != FALSE;
+    if (done) {
+        return true;
+    }
+    // WinUSB ends a transfer whose pipe time-out elapsed with ERROR_SEM_TIMEOUT;
+    // the contract reports a time-out as 258 on every backend.
+    if (platform::GetLastErrorCode() == ERROR_SEM_TIMEOUT) {
+        platform::SetLastErrorCode(kUsbWaitTimeout);
+    }
+    return false;
 }
 
 uint32_t UsbBulkRead(UsbDevice* device, uint8_t* buffer, uint32_t length, uint32_t* bytesRead,
@@ -261,7 +280,18 @@ uint32_t UsbBulkRead(UsbDevice* device, uint8_t* buffer, uint32_t length, uint32
     // stack, the caller's buffer and the read event free for the next read;
     // a transfer still running would write into them after the return.
     WinUsb_AbortPipe(device->winUsbHandle, device->inPipeId);
-    DWORD ignored = 0;
-    GetOverlappedResult(device->fileHandle, &overlapped, &ignored, TRUE);
+    DWORD done = 0;
+    if (GetOverlappedResult(device->fileHandle, &overlapped, &done, TRUE)) {
+        // The transfer completed before the abort reached it: its bytes have
+        // left the device and exist nowhere else, so they are the result.
+        *bytesRead = done;
+        return ERROR_SUCCESS;
+    }
+    const DWORD ended = platform::GetLastErrorCode();
+    if (ended != ERROR_OPERATION_ABORTED) {
+        // It failed on its own meanwhile (the device went away): report that.
+        *bytesRead = done;
+        return ended;
+    }
     return waited == platform::kWaitSignaled + 1 ? ERROR_SUCCESS : waited;
 }
