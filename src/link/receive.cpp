@@ -152,8 +152,8 @@ uint32_t ReceiveThread(void* argument) {
     uint32_t failurePauseMs = 0;
     for (;;) {
         const bool haveRxMutex = Obtained(platform::WaitForObject(connection->rxMutex, 10));
-        const uint32_t code = UsbBulkRead(connection->usb, connection->rxBuffer,
-                                          connection->rxLength.load(), &transferred,
+        const uint32_t asked = connection->rxLength.load();
+        const uint32_t code = UsbBulkRead(connection->usb, connection->rxBuffer, asked, &transferred,
                                           kUsbNoTimeout, connection->breakCurrentBulkRead);
         if (haveRxMutex) {
             // Only a read bracketed by rxMutex tells SetUpRxRequest that the
@@ -164,12 +164,13 @@ uint32_t ReceiveThread(void* argument) {
             platform::ReleaseMutexObject(connection->rxMutex);
         }
 
-        // rxLength afresh: a command may have retuned it during the read. A
-        // cancelled read that kept a transfer completed before its abort
-        // counts the bytes of the length asked for before the retune: they
-        // are parsed when that length is still the one in force (a reply
-        // that beat a stale cancel), dropped like a short read otherwise.
-        const bool fullLength = transferred == connection->rxLength.load();
+        // Whole when it brought the length it asked for. A read that a retune
+        // cancelled reports 0 bytes, unless its transfer had completed before
+        // the abort reached it: then it holds whole frames of the length in
+        // force before the retune (four data lines, or a reply), which are
+        // parsed rather than lost. Comparing with the new rxLength would drop
+        // them.
+        const bool fullLength = transferred == asked;
         if (fullLength && code == kUsbSuccess) {
             connection->rxTime = platform::UtcNowNanoseconds();
             ParseRxBuffer(connection, transferred);

@@ -24,6 +24,9 @@ struct UsbDevice {
     sim::SimInstrument* instrument;
     platform::Handle readEvent;  // manual-reset; set when a read could make progress
     std::atomic<uint32_t> pendingReads{0};  // reads waiting for a transfer (0 or 1)
+    // The next read completes only when it is cancelled, with the transfer
+    // that was ready then: one that completed just before its abort.
+    std::atomic<bool> holdUntilCancel{false};
 };
 
 namespace sim {
@@ -150,6 +153,13 @@ uint32_t SimBusPendingReads(uint32_t memberIndex) {
     std::lock_guard<std::mutex> lock(bus.mutex);
     auto it = bus.open.find(memberIndex);
     return it == bus.open.end() ? 0 : it->second->pendingReads.load();
+}
+
+void SimBusHoldNextReadUntilCancel(uint32_t memberIndex) {
+    Bus& bus = TheBus();
+    std::lock_guard<std::mutex> lock(bus.mutex);
+    auto it = bus.open.find(memberIndex);
+    if (it != bus.open.end()) it->second->holdUntilCancel = true;
 }
 
 uint32_t SimBusOpenCount() {
@@ -286,7 +296,8 @@ uint32_t UsbBulkRead(UsbDevice* device, uint8_t* buffer, uint32_t length, uint32
         platform::ResetEventObject(device->readEvent);
         uint32_t received = 0;
         bool deviceFailed = false;
-        if (sim::SimTakeInTransfer(device->instrument, buffer, length, &received, &deviceFailed)) {
+        if (!device->holdUntilCancel &&
+            sim::SimTakeInTransfer(device->instrument, buffer, length, &received, &deviceFailed)) {
             *bytesRead = received;
             return kUsbSuccess;
         }
@@ -310,6 +321,10 @@ uint32_t UsbBulkRead(UsbDevice* device, uint8_t* buffer, uint32_t length, uint32
             // The abort of the transfer; a slow device takes its time over it.
             const uint32_t slowAbortMs = sim::SimGetSettings(device->instrument).ignoreCancelMs;
             if (slowAbortMs != 0) platform::SleepMs(slowAbortMs);
+            if (device->holdUntilCancel.exchange(false) &&
+                sim::SimTakeInTransfer(device->instrument, buffer, length, &received, &deviceFailed)) {
+                *bytesRead = received;  // the abort came too late for this transfer
+            }
             return kUsbSuccess;
         }
         // Time-out (258) or a failed wait: the transfer is aborted.

@@ -26,6 +26,10 @@ std::vector<std::vector<uint8_t>> SimBusLastClosedFrames();
 // Reads waiting for a transfer on the open interface at memberIndex (0 or 1),
 // so that a test can act while the receive thread's read is pending.
 uint32_t SimBusPendingReads(uint32_t memberIndex);
+// The open interface's next read completes only when it is cancelled, and
+// then with the transfer ready at that moment, as a transfer that completed
+// just before its abort reached it.
+void SimBusHoldNextReadUntilCancel(uint32_t memberIndex);
 // Number of interfaces currently open.
 uint32_t SimBusOpenCount();
 

@@ -91,8 +91,8 @@ bool UsbBulkWrite(UsbDevice* device, const uint8_t* data, uint32_t length,
 //     only in buffer. A cancelled read can thus return bytes read at the
 //     length asked for before the cancel, as a read that completed a moment
 //     before the cancel does; the caller judges both by their count (the
-//     receive thread parses them only when the count equals the rxLength in
-//     force after the retune, and drops them otherwise);
+//     receive thread parses a read whose count is the length it asked for,
+//     so such a transfer's frames are kept, not lost to the retune);
 //   - a transfer that failed on its own before the abort reached it reports
 //     its own code (31 for a device gone) and count;
 //   - after an abort the call returns only once the aborted transfer has

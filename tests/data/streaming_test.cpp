@@ -319,6 +319,26 @@ TEST_F(Streaming, ANewMeasurementStartsWithAnEmptyRing) {
     standalone::TakePrinted();
 }
 
+// A retune for a reply while lines stream: the read it cancels had just
+// completed with a whole line. The line is kept, although the read length
+// changed meanwhile.
+TEST_F(Streaming, ALineReadJustBeforeARetuneIsKept) {
+    Connect();
+    ASSERT_EQ(ErrorOf(0, {String("SetSamplingDivider"), Double(10)}), "");  // one line a read
+    ASSERT_EQ(ErrorOf(0, {String("Start")}), "");
+    const std::vector<uint32_t> before = Gather(3, 10.0);
+    ASSERT_EQ(before.size(), 3u);
+    // The read now pending brings the next line only when GetDevInfo's
+    // retune cancels it.
+    sim::SimBusHoldNextReadUntilCancel(0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    ErrorOf(1, {String("GetDevInfo")});
+    Batch b = Read(1);
+    ASSERT_EQ(b.cycles.size(), 1u);
+    EXPECT_EQ(b.cycles[0], before.back() + 1);
+    standalone::TakePrinted();
+}
+
 TEST_F(Streaming, LateReplyWhileMeasuringStillRestoresTheReads) {
     Connect();
     ASSERT_EQ(ErrorOf(0, {String("Start")}), "");
