@@ -5,7 +5,15 @@
 calls = 80;   % x 500 lines: fewer than the ring holds after the pause
 evalc('VarneloControl(''Connect'', ''RingLines'', 1000000)');
 VarneloControl('Start');
-pause(0.5);
+% Timed only once the ring holds every line the loop takes: a simulated
+% instrument that fell behind its pace skips lines, and a GetData that waits
+% for lines would time the instrument, not GetData.
+[d, s] = VarneloControl('GetData', 1);
+waited = tic;
+while s.LinesWaiting < calls * 500 && toc(waited) < 10
+  pause(0.05);
+  [d, s] = VarneloControl('GetData', 1);
+end
 lost = 0;
 t0 = tic;
 for k = 1:calls
