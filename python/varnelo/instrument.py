@@ -238,8 +238,9 @@ class Instrument:
         """Takes the n oldest unread lines from the ring, waiting for each line
         that has not come yet for at most the polling period (``GetData`` with
         its status output). Other Python threads run meanwhile; Ctrl-C raises
-        KeyboardInterrupt within 100 ms and leaves the connection usable (lines
-        the interrupted read took are counted in the next ``lines_lost``)."""
+        KeyboardInterrupt within 100 ms and leaves the connection usable: the
+        lines the interrupted read took come first in the next read, or are
+        counted in its ``lines_lost`` when newer lines overwrote them."""
         data, status = self._call(2, "GetData", float(operator.index(n)))
         if data is None:
             # The module leaves its outputs unset only when interrupted, and
