@@ -153,13 +153,7 @@ void OpenConnection(ControlData* connection) {
     SetUpRxRequest(connection);
     platform::SleepMs(1);
 
-    {
-        ReplyWait reply(connection);
-        connection->cmdWords[1] = CMD_GET_DEV_INFO;
-        SendCommand(connection, 2);
-        if (!reply.Wait(100) || !CopyDeviceInfoReply(connection))
-            Fail("\tError: Device did not respond to command.\n");
-    }
+    RequestDeviceInfo(connection);
     host::Print("\t%s\n\n", connection->deviceInfo);
 
     connection->cmdWords[1] = CMD_SET_SAMPLING_DIVIDER;

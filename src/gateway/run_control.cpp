@@ -1,7 +1,6 @@
 // GetDevInfo, Start and Stop: the instrument's identity and the switching of
 // internally paced measurement.
 #include <cstdio>
-#include <cstring>
 
 #include "gateway/handlers.h"
 #include "host/command_error.h"
@@ -28,12 +27,7 @@ void GetDevInfoCommand(ControlData* connection, char* infoText, size_t infoTextS
     SetUpRxRequest(connection);
     platform::SleepMs(10);
 
-    {
-        ReplyWait reply(connection);
-        SendOpcode(connection, CMD_GET_DEV_INFO);
-        if (!reply.Wait(100) || !CopyDeviceInfoReply(connection))
-            Fail("\tError: Device did not respond to command.\n");
-    }
+    RequestDeviceInfo(connection);
     host::FlushPrints();
     measurementReads.Restore();
 

@@ -95,6 +95,14 @@ bool CopyDeviceInfoReply(ControlData* connection) {
     return true;
 }
 
+void RequestDeviceInfo(ControlData* connection) {
+    ReplyWait reply(connection);
+    connection->cmdWords[1] = CMD_GET_DEV_INFO;
+    SendCommand(connection, 2);
+    if (!reply.Wait(100) || !CopyDeviceInfoReply(connection))
+        Fail("\tError: Device did not respond to command.\n");
+}
+
 ReplyWait::ReplyWait(ControlData* connection)
     : connection_(connection), handOffsBefore_(connection->handOffCount.load()) {
     connection->replyWanted.store(handOffsBefore_ + 1);

@@ -70,6 +70,12 @@ private:
 // the reply handed over is not the information reply.
 bool CopyDeviceInfoReply(ControlData* connection);
 
+// Asks the instrument for its information text (CMD_GET_DEV_INFO) and copies
+// the reply into deviceInfo during the hand-off. The reads must already be
+// tuned to the reply's length. Throws CommandError("\tError: Device did not
+// respond to command.\n") when no such reply comes within 100 ms.
+void RequestDeviceInfo(ControlData* connection);
+
 // ---- Receive thread and frame parser ----
 
 // The thread procedure; argument is the ControlData record. Exit status 0

@@ -319,7 +319,7 @@ uint32_t UsbBulkRead(UsbDevice* device, uint8_t* buffer, uint32_t length, uint32
         if (result == platform::kWaitSignaled) continue;
         if (result == platform::kWaitSignaled + 1) {
             // The abort of the transfer; a slow device takes its time over it.
-            const uint32_t slowAbortMs = sim::SimGetSettings(device->instrument).ignoreCancelMs;
+            const uint32_t slowAbortMs = sim::SimCancelDelay(device->instrument);
             if (slowAbortMs != 0) platform::SleepMs(slowAbortMs);
             if (device->holdUntilCancel.exchange(false) &&
                 sim::SimTakeInTransfer(device->instrument, buffer, length, &received, &deviceFailed)) {

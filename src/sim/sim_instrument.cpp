@@ -677,6 +677,11 @@ void SimSetCancelDelay(SimInstrument* instrument, uint32_t delayMs) {
     instrument->settings.ignoreCancelMs = delayMs;
 }
 
+uint32_t SimCancelDelay(const SimInstrument* instrument) {
+    std::lock_guard<std::mutex> lock(instrument->mutex);
+    return instrument->settings.ignoreCancelMs;
+}
+
 bool SimHandleOutTransfer(SimInstrument* instrument, const uint8_t* data, size_t length) {
     SimInstrument& in = *instrument;
     std::lock_guard<std::mutex> lock(in.mutex);

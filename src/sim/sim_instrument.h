@@ -56,6 +56,9 @@ void SimSetReplyDelay(SimInstrument* instrument, uint32_t delayMs);
 // Changes settings.ignoreCancelMs of a running instrument: from now on a
 // cancelled read ends only after this long.
 void SimSetCancelDelay(SimInstrument* instrument, uint32_t delayMs);
+// settings.ignoreCancelMs as it is now, read under the instrument's lock:
+// SimSetCancelDelay may change it while a read is being cancelled.
+uint32_t SimCancelDelay(const SimInstrument* instrument);
 
 // The host wrote one OUT transfer (one or more frames). False when the
 // instrument refuses the write (settings.failWrites).
