@@ -43,8 +43,9 @@ void StartCommand(ControlData* connection) {
     connection->rxLength = MeasurementReadBytes(connection);
     SetUpRxRequest(connection);
     platform::SleepMs(10);
-    // Lines the previous measurement left unread are not part of this one.
-    DiscardUnreadLines(connection);
+    // Lines the previous measurement left unread, or lost, are not part of
+    // this one: its first LinesLost counts only its own losses.
+    connection->overrunsReported = DiscardUnreadLines(connection);
     SendOpcode(connection, CMD_START);
 }
 

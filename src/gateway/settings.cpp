@@ -140,8 +140,9 @@ void SetExternalTriggerCommand(ControlData* connection, int nrhs, const mxArray*
         connection->rxLength.store(MeasurementReadBytes(connection));
         SetUpRxRequest(connection);
         platform::SleepMs(kRetunePauseMs);
-        // Lines the previous measurement left unread are not part of this one.
-        DiscardUnreadLines(connection);
+        // Lines the previous measurement left unread, or lost, are not part
+        // of this one: its first LinesLost counts only its own losses.
+        connection->overrunsReported = DiscardUnreadLines(connection);
         SendArgumentWord(connection, CMD_SET_EXTERNAL_TRIGGER, 1);
         host::Print("%s", kExtTriggerWarning);
     } else if (on == 0) {

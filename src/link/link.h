@@ -124,8 +124,9 @@ bool TakeLine(ControlData* connection, TakenLine* out);
 uint32_t ReturnTakenLines(ControlData* connection, uint32_t count, uint64_t overrunsAtFirstTake);
 
 // Empties the ring without counting the lines as lost: a new measurement
-// starts with nothing of the previous one.
-void DiscardUnreadLines(ControlData* connection);
+// starts with nothing of the previous one. Returns ring.overruns, from which
+// the new measurement counts its own losses.
+uint64_t DiscardUnreadLines(ControlData* connection);
 
 struct RingStatus {
     uint32_t unread;

@@ -123,13 +123,15 @@ uint32_t ReturnTakenLines(ControlData* connection, uint32_t count, uint64_t over
     return kept;
 }
 
-void DiscardUnreadLines(ControlData* connection) {
+uint64_t DiscardUnreadLines(ControlData* connection) {
     RingControl* ring = &connection->ring;
-    if (!LockRing(ring)) return;
+    if (!LockRing(ring)) return 0;
     ring->readIndex = ring->writeIndex;
     ring->unread = 0;
+    const uint64_t overruns = ring->overruns;
     SignalUnread(ring);
     UnlockRing(ring);
+    return overruns;
 }
 
 RingStatus ReadRingStatus(ControlData* connection) {
