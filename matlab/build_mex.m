@@ -19,12 +19,13 @@ src = fullfile(fileparts(here), 'src');
 
 % The module's logic, then the Windows platform layer and WinUSB transport.
 sources = {};
-for part = {'gateway', 'connection', 'link', 'data', 'host'}
+for part = {'gateway', 'connection', 'link', 'data', 'recording', 'host'}
     found = dir(fullfile(src, part{1}, '*.cpp'));
     sources = [sources, fullfile(src, part{1}, {found.name})]; %#ok<AGROW>
 end
 sources = [sources, { ...
     fullfile(src, 'platform', 'windows', 'platform_win32.cpp'), ...
+    fullfile(src, 'platform', 'windows', 'files_win32.cpp'), ...
     fullfile(src, 'usb', 'winusb', 'winusb_device.cpp'), ...
     fullfile(src, 'usb', 'winusb', 'error_text_win32.cpp')}];
 

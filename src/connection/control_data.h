@@ -14,6 +14,7 @@
 #include "platform/platform.h"
 
 struct UsbDevice;
+struct Recording;
 
 constexpr uint32_t MODE_IDLE = 0;         // no measurement
 constexpr uint32_t MODE_MEASURING = 1;    // started by Start
@@ -84,6 +85,10 @@ struct ControlData {
     RingControl ring;
     std::unique_ptr<DataLine[]> lines;        // ring.slots lines
     std::unique_ptr<int64_t[]> receiveTimes;  // rxTime of the read that brought each slot's line
+    // The latest recording, running or ended (owned); null before the first.
+    // The receive thread hands it every line it stores, under ring.mutex;
+    // the MATLAB side replaces it only under ring.mutex (SetRecording).
+    Recording* recording;
 };
 
 // The current connection: set while a record exists, null otherwise.

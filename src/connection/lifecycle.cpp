@@ -10,6 +10,7 @@
 #include "host/host.h"
 #include "link/link.h"
 #include "platform/platform.h"
+#include "recording/recording.h"
 #include "usb/usb_device.h"
 
 ControlData* currentConnection = nullptr;
@@ -161,8 +162,21 @@ void OpenConnection(ControlData* connection) {
     SendCommand(connection, 3);
 }
 
+// Ends a running recording once the receive thread has stored its last
+// line, so that the file holds every line and closes complete.
+void EndRecording(ControlData* connection, const char* reason, bool report) {
+    Recording* recording = connection->recording;
+    connection->recording = nullptr;
+    if (!recording) return;
+    FinishRecording(recording, reason);
+    std::string failure;
+    if (report && TakeRecordingFailure(recording, &failure)) host::Print("%s", failure.c_str());
+    DestroyRecording(recording);
+}
+
 void CloseConnection(ControlData* connection) {
     StopReceiveThread(connection);
+    EndRecording(connection, "Disconnect", true);
     CloseKernelObjects(connection);
     CloseUsbDevice(connection->usb);
     platform::EndPreciseTiming();
@@ -200,6 +214,7 @@ void ReleaseAtExit() {
     if (!connection) return;
     SendStopForMode(connection);
     StopReceiveThread(connection);
+    EndRecording(connection, "Unload", false);
     CloseKernelObjects(connection);
     CloseUsbDevice(connection->usb);
     platform::EndPreciseTiming();

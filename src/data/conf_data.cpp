@@ -28,13 +28,12 @@ mxArray* ComplexTable(const uint8_t* payload, uint32_t realOffset, uint32_t imag
 
 }  // namespace
 
-void GetConfData(ControlData* connection, mxArray* plhs[]) {
+void RequestConfData(ControlData* connection, uint8_t payload[CONF_DATA_SIZE]) {
     connection->replyData.store(nullptr);
     connection->rxLength.store(FRAME_CONF_DATA_LENGTH);
     SetUpRxRequest(connection);
     platform::SleepMs(kRetunePauseMs);
 
-    uint8_t payload[CONF_DATA_SIZE];
     bool havePayload = false;
     {
         ReplyWait wait(connection);
@@ -57,6 +56,11 @@ void GetConfData(ControlData* connection, mxArray* plhs[]) {
     }
     host::FlushPrints();
     if (!havePayload) Fail("\tGetConfData() failed.\n");
+}
+
+void GetConfData(ControlData* connection, mxArray* plhs[]) {
+    uint8_t payload[CONF_DATA_SIZE];
+    RequestConfData(connection, payload);
 
     mxArray* count = host::CreateColumn(mxUINT16_CLASS, 1);
     std::memcpy(host::RealData(count), payload + CONF_FREQUENCY_COUNT, sizeof(uint16_t));

@@ -7,6 +7,7 @@
 
 #include "connection/control_data.h"
 #include "host/mex_api.h"
+#include "link/protocol.h"
 
 // Takes lineCount lines out of the ring into GetData's structure (plhs[0]);
 // with nlhs 2 also the stream's status structure (plhs[1]). Throws
@@ -14,6 +15,9 @@
 void GetData(ControlData* connection, uint32_t lineCount, int nlhs, mxArray* plhs[]);
 // Requests the configuration reply and returns it as a structure (plhs[0]).
 void GetConfData(ControlData* connection, mxArray* plhs[]);
+// The same exchange, with the 272 payload bytes as received copied into
+// payload; raises GetConfData's messages.
+void RequestConfData(ControlData* connection, uint8_t payload[CONF_DATA_SIZE]);
 // Sends count complex values (real parts, then imaginary parts, as singles)
 // with the opcode of SetShuntVal or SetCompVal.
 void SendComplexValues(ControlData* connection, const mxArray* values, uint32_t count,

@@ -40,7 +40,8 @@ const char* const kCommandWords[NO_COMMAND] = {
     "Stop",            "GetData",            "SetShuntVal",  "SetCompVal",
     "GetConfData",     "SetCompensation",    "SetExcitationLevel",
     "SetInputGain",    "SetExternalTrigger", "SetBatterySupply",
-    "SetSamplingDivider", "SetGPIO",         "GetShuntData"};
+    "SetSamplingDivider", "SetGPIO",         "GetShuntData", "StartRecording",
+    "StopRecording",   "GetRecordingStatus", "AddMarker"};
 
 const char* const kMsgCommandMissing =
     "\tCommand missing\n\tExpected commands as first argument are:'Connect', 'Disconnect', "
@@ -134,12 +135,14 @@ void RunCommand(int nlhs, mxArray* plhs[], int nrhs, const mxArray* prhs[]) {
             ControlData* c = RequireConnection();
             CheckComplexTable(nrhs, prhs, "\tShunt complex data missing.\n");
             SendComplexValues(c, prhs[1], BIN_COUNT, CMD_SET_SHUNT_VAL);
+            NoteCommand(c, "SetShuntVal", StagedComplexText(c, BIN_COUNT));
             break;
         }
         case CMD_INDEX_SET_COMP_VAL: {
             ControlData* c = RequireConnection();
             CheckComplexTable(nrhs, prhs, "\tCompensation complex data missing.\n");
             SendComplexValues(c, prhs[1], BIN_COUNT, CMD_SET_COMP_VAL);
+            NoteCommand(c, "SetCompVal", StagedComplexText(c, BIN_COUNT));
             break;
         }
         case CMD_INDEX_GET_CONF_DATA: {
@@ -177,6 +180,18 @@ void RunCommand(int nlhs, mxArray* plhs[], int nrhs, const mxArray* prhs[]) {
             GetShuntData(c, prhs, plhs);
             break;
         }
+        case CMD_INDEX_START_RECORDING:
+            StartRecordingCommand(RequireConnection(), nrhs, prhs);
+            break;
+        case CMD_INDEX_STOP_RECORDING:
+            StopRecordingCommand(RequireConnection(), nlhs, plhs);
+            break;
+        case CMD_INDEX_GET_RECORDING_STATUS:
+            GetRecordingStatusCommand(RequireConnection(), nlhs, plhs);
+            break;
+        case CMD_INDEX_ADD_MARKER:
+            AddMarkerCommand(RequireConnection(), nrhs, prhs);
+            break;
         default:
             Fail("\tUnknown command.\n");
     }
@@ -203,6 +218,7 @@ extern "C" VARNELO_EXPORT void mexFunction(int nlhs, mxArray* plhs[], int nrhs,
                                            const mxArray* prhs[]) {
     host::EnterHostCall();
     host::FlushPrints();
+    ReportRecordingFailure(currentConnection);
     std::string error;
     bool failed = false;
     bool interrupted = false;

@@ -23,8 +23,15 @@ enum CommandIndex : uint16_t {
     CMD_INDEX_SET_SAMPLING_DIVIDER,
     CMD_INDEX_SET_GPIO,
     CMD_INDEX_GET_SHUNT_DATA,
-    NO_COMMAND = 17
+    CMD_INDEX_START_RECORDING,
+    CMD_INDEX_STOP_RECORDING,
+    CMD_INDEX_GET_RECORDING_STATUS,
+    CMD_INDEX_ADD_MARKER,
+    NO_COMMAND
 };
+
+// The module's version, as recordings name it.
+constexpr char kModuleVersion[] = "1.1.0";
 
 // A command word whose first character is this control character repeats
 // the command that the latest comparing lookup found.

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "connection/control_data.h"
 #include "host/mex_api.h"
@@ -32,3 +33,17 @@ void FindDividerCode(double value, uint32_t* index, uint16_t* code);
 // Creates SetGPIO's two outputs: from the latest data line while measuring
 // (wait is null then), from the GPIO reply that wait receives in idle mode.
 void ReportGpioState(ControlData* connection, mxArray* plhs[], ReplyWait* wait);
+
+// Recording (gateway/recording_commands.cpp). nrhs counts the command word.
+void StartRecordingCommand(ControlData* connection, int nrhs, const mxArray* prhs[]);
+void StopRecordingCommand(ControlData* connection, int nlhs, mxArray* plhs[]);
+void GetRecordingStatusCommand(ControlData* connection, int nlhs, mxArray* plhs[]);
+void AddMarkerCommand(ControlData* connection, int nrhs, const mxArray* prhs[]);
+// A command that changed the instrument's state, with its arguments as
+// sent, becomes an event of a running recording.
+void NoteCommand(ControlData* connection, const char* word, const std::string& arguments);
+// The count complex singles staged in cmdWords (real parts, then imaginary
+// parts) as text: "1+2i, 0.5-0.25i, ...".
+std::string StagedComplexText(const ControlData* connection, uint32_t count);
+// Prints, once, the failure that stopped a recording since the last call.
+void ReportRecordingFailure(ControlData* connection);

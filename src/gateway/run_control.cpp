@@ -47,6 +47,7 @@ void StartCommand(ControlData* connection) {
     // this one: its first LinesLost counts only its own losses.
     connection->overrunsReported = DiscardUnreadLines(connection);
     SendOpcode(connection, CMD_START);
+    NoteCommand(connection, "Start", "");
 }
 
 void StopCommand(ControlData* connection) {
@@ -56,4 +57,5 @@ void StopCommand(ControlData* connection) {
              "command with 'Off' argument.\n");
     connection->mode = MODE_IDLE;
     SendOpcode(connection, CMD_STOP);
+    NoteCommand(connection, "Stop", "");
 }

@@ -5,6 +5,7 @@
 // SetGPIO returns the GPIO state.
 #include <cmath>
 #include <cstring>
+#include <string>
 
 #include "gateway/gateway.h"
 #include "gateway/handlers.h"
@@ -49,9 +50,12 @@ int SwitchValue(const char* text) {
     return -1;
 }
 
+const char* SwitchWord(int value) { return value ? "On" : "Off"; }
+
+const char* const kGainWords[] = {"1x", "2x", "5x", "10x"};
+
 // "1x", "2x", "5x", "10x" -> gain code 0..3; anything else -> -1.
 int GainCode(const char* text) {
-    static const char* const kGainWords[] = {"1x", "2x", "5x", "10x"};
     for (int code = 0; code < 4; ++code) {
         if (IsWord(text, kGainWords[code])) return code;
     }
@@ -89,6 +93,8 @@ void SetCompensationCommand(ControlData* connection, int nrhs, const mxArray* pr
     if (measurement < 0) Fail(kMsgSyntaxError);
     uint16_t word = static_cast<uint16_t>((compensation ? 0x00FF : 0) | (measurement ? 0xFF00 : 0));
     SendArgumentWord(connection, CMD_SET_COMPENSATION, word);
+    NoteCommand(connection, "SetCompensation",
+                std::string(SwitchWord(compensation)) + ", " + SwitchWord(measurement));
 }
 
 void SetExcitationLevelCommand(ControlData* connection, int nrhs, const mxArray* prhs[]) {
@@ -103,6 +109,7 @@ void SetExcitationLevelCommand(ControlData* connection, int nrhs, const mxArray*
     double level = std::trunc(value);
     if (!(level >= 0.0 && level <= 255.0)) Fail(kLevelOutOfRange);
     SendArgumentWord(connection, CMD_SET_EXCITATION_LEVEL, static_cast<uint16_t>(level));
+    NoteCommand(connection, "SetExcitationLevel", std::to_string(static_cast<int>(level)));
 }
 
 void SetInputGainCommand(ControlData* connection, int nrhs, const mxArray* prhs[]) {
@@ -116,6 +123,7 @@ void SetInputGainCommand(ControlData* connection, int nrhs, const mxArray* prhs[
     int gainB = GainCode(WordOf(prhs[2]));
     if (gainB < 0) Fail(kMsgSyntaxError);
     SendArgumentWord(connection, CMD_SET_INPUT_GAIN, static_cast<uint16_t>(gainA | (gainB << 2)));
+    NoteCommand(connection, "SetInputGain", std::string(kGainWords[gainA]) + ", " + kGainWords[gainB]);
 }
 
 void SetExternalTriggerCommand(ControlData* connection, int nrhs, const mxArray* prhs[]) {
@@ -144,11 +152,13 @@ void SetExternalTriggerCommand(ControlData* connection, int nrhs, const mxArray*
         // of this one: its first LinesLost counts only its own losses.
         connection->overrunsReported = DiscardUnreadLines(connection);
         SendArgumentWord(connection, CMD_SET_EXTERNAL_TRIGGER, 1);
+        NoteCommand(connection, "SetExternalTrigger", "On");
         host::Print("%s", kExtTriggerWarning);
     } else if (on == 0) {
         if (connection->mode.load() == MODE_IDLE) Fail("\tDevice already in idle mode.\n");
         connection->mode.store(MODE_IDLE);
         SendArgumentWord(connection, CMD_SET_EXTERNAL_TRIGGER, 0);
+        NoteCommand(connection, "SetExternalTrigger", "Off");
     } else {
         Fail(kMsgSyntaxError);
     }
@@ -163,6 +173,7 @@ void SetBatterySupplyCommand(ControlData* connection, int nrhs, const mxArray* p
     int on = SwitchValue(WordOf(prhs[1]));
     if (on < 0) Fail(kMsgSyntaxError);
     SendArgumentWord(connection, CMD_SET_BATTERY_SUPPLY, static_cast<uint16_t>(on));
+    NoteCommand(connection, "SetBatterySupply", SwitchWord(on));
 }
 
 void FindDividerCode(double value, uint32_t* index, uint16_t* code) {
@@ -197,6 +208,7 @@ void SetSamplingDividerCommand(ControlData* connection, int nrhs, const mxArray*
     connection->samplingDivider = dividerValues[index];
     connection->linesPerRead = LinesPerReadForDivider(index, dividerValues[index]);
     SendArgumentWord(connection, CMD_SET_SAMPLING_DIVIDER, code);
+    NoteCommand(connection, "SetSamplingDivider", std::to_string(dividerValues[index]));
 }
 
 void SetGPIOCommand(ControlData* connection, int nlhs, mxArray* plhs[], int nrhs,
@@ -215,11 +227,13 @@ void SetGPIOCommand(ControlData* connection, int nlhs, mxArray* plhs[], int nrhs
     uint16_t second = LowWordOf(secondValue);
     uint16_t word = static_cast<uint16_t>((first << 3) | second);
 
+    const std::string noted = std::to_string(first) + ", " + std::to_string(second);
     connection->replyData.store(nullptr);
     if (connection->mode.load() != MODE_IDLE) {
         // While measuring the instrument sends no GPIO reply; the state
         // comes from the latest data line.
         SendArgumentWord(connection, CMD_SET_GPIO, word);
+        NoteCommand(connection, "SetGPIO", noted);
         ReportGpioState(connection, plhs, nullptr);
         return;
     }
@@ -229,6 +243,7 @@ void SetGPIOCommand(ControlData* connection, int nlhs, mxArray* plhs[], int nrhs
     // Set up before the frame goes out, so that a prompt reply is not missed.
     ReplyWait wait(connection);
     SendArgumentWord(connection, CMD_SET_GPIO, word);
+    NoteCommand(connection, "SetGPIO", noted);
     ReportGpioState(connection, plhs, &wait);
 }
 

@@ -11,6 +11,11 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
+
+#if !defined(VARNELO_HOST_OCTAVE)
+#include "host/utf8.h"
+#endif
 
 #if defined(VARNELO_HOST_OCTAVE)
 // The interpreter's own interrupt state and its way of answering it.
@@ -133,6 +138,41 @@ mxArray* CreateDoubleMatrix(size_t rows, size_t columns, bool complex) {
 }
 
 mxArray* CreateString(const char* text) { return mxCreateString(text); }
+
+#if defined(VARNELO_HOST_OCTAVE)
+// Octave's characters are the bytes of UTF-8 text.
+mxArray* CreateText(const std::string& utf8) { return mxCreateString(utf8.c_str()); }
+
+bool ReadText(const mxArray* a, std::string* utf8) {
+    if (!mxIsChar(a)) return false;
+    const char* text = mxArrayToString(a);
+    if (!text) return false;
+    utf8->assign(text);
+    return true;
+}
+#else
+// MATLAB's characters are UTF-16 units; its own conversions go through the
+// local code page, which cannot hold every name.
+mxArray* CreateText(const std::string& utf8) {
+    const std::vector<uint16_t> units = Utf8ToUtf16(utf8.data(), utf8.size());
+    mwSize dims[2] = {1, static_cast<mwSize>(units.size())};
+    mxArray* a = mxCreateCharArray(2, dims);
+    static_assert(sizeof(mxChar) == sizeof(uint16_t), "a character is one UTF-16 unit");
+    if (!units.empty()) std::memcpy(mxGetChars(a), units.data(), units.size() * sizeof(uint16_t));
+    return a;
+}
+
+bool ReadText(const mxArray* a, std::string* utf8) {
+    if (!mxIsChar(a)) return false;
+    const size_t n = mxGetNumberOfElements(a);
+    const mxChar* chars = mxGetChars(a);
+    if (n > 0 && !chars) return false;
+    std::vector<uint16_t> units(n);
+    for (size_t i = 0; i < n; ++i) units[i] = static_cast<uint16_t>(chars[i]);
+    *utf8 = Utf16ToUtf8(units.data(), n);
+    return true;
+}
+#endif
 mxArray* CreateDoubleScalar(double value) { return mxCreateDoubleScalar(value); }
 mxArray* CreateLogicalScalar(bool value) { return mxCreateLogicalScalar(value); }
 

@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "host/mex_api.h"
 
@@ -57,6 +58,9 @@ mxArray* CreateColumn(mxClassID classId, size_t n, bool complex = false);
 mxArray* CreateNumericMatrix(mxClassID classId, size_t rows, size_t columns, bool complex = false);
 mxArray* CreateDoubleMatrix(size_t rows, size_t columns, bool complex);
 mxArray* CreateString(const char* text);
+// A 1 x n char array of UTF-8 text, characters outside ASCII included
+// (MATLAB's characters are UTF-16; Octave's are UTF-8 bytes).
+mxArray* CreateText(const std::string& utf8);
 mxArray* CreateDoubleScalar(double value);
 mxArray* CreateLogicalScalar(bool value);
 // 1 x 1 structure whose fields are named in order.
@@ -83,6 +87,9 @@ bool ReadScalar(const mxArray* a, double* value);
 // Text of a char array. Owned by the host (reclaimed when the call ends).
 // Null when the conversion failed.
 char* ArrayToString(const mxArray* a);
+// Text of a char array as UTF-8, characters outside ASCII included (file
+// names, markers). False when a is not a char array.
+bool ReadText(const mxArray* a, std::string* utf8);
 
 // ---- Calling the host ----
 // MATLAB's spline(x, y, xi): one output, three inputs. Null when the host

@@ -7,6 +7,7 @@
 #include <new>
 
 #include "link/link.h"
+#include "recording/recording.h"
 
 namespace {
 
@@ -85,7 +86,17 @@ void StoreLine(ControlData* connection, const uint8_t* line) {
     std::memcpy(connection->lines[ring->writeIndex].bytes, line, DATA_LINE_SIZE);
     connection->receiveTimes[ring->writeIndex] = connection->rxTime;
     AdvanceLocked(ring, 1, 0);
+    if (connection->recording) RecordLine(connection->recording, line, connection->rxTime);
     UnlockRing(ring);
+}
+
+Recording* SetRecording(ControlData* connection, Recording* recording) {
+    RingControl* ring = &connection->ring;
+    const bool locked = LockRing(ring);
+    Recording* previous = connection->recording;
+    connection->recording = recording;
+    if (locked) UnlockRing(ring);
+    return previous;
 }
 
 bool TakeLine(ControlData* connection, TakenLine* out) {

@@ -12,6 +12,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace platform {
 
@@ -86,6 +87,33 @@ void SetLastErrorCode(uint32_t code);
 // Windows the result is in the ANSI code page; elsewhere it is UTF-8, cut
 // at a character boundary when it does not fit.
 void ConvertUtf16Text(const uint16_t* units, size_t unitCount, char* out, size_t outSize);
+
+// ---- Files ----
+// Files the module writes itself (recordings). Every call reports the
+// system's error code, 0 on success: errno values on POSIX systems, Windows
+// system error codes on Windows; FileErrorText gives the system's text.
+// Offsets and lengths are 64-bit: files beyond 4 GB are ordinary.
+using File = void*;
+
+// Creates a new file for writing at path (UTF-8) and opens it; fails when
+// anything already exists at path, and then changes nothing there. Other
+// programs may read the file while it is open.
+uint32_t CreateNewFile(const char* utf8Path, File* file);
+// Writes all length bytes at offset, or reports why it could not. A file-
+// size limit makes the write fail (EFBIG) instead of ending the process.
+uint32_t WriteFileAt(File file, uint64_t offset, const void* data, size_t length);
+// Sets the file's length: a longer file reads as zeros beyond its old end.
+uint32_t SetFileLength(File file, uint64_t length);
+// Makes everything written so far durable (fsync / FlushFileBuffers).
+uint32_t SyncFile(File file);
+// Closes the file; the handle is gone whatever the result.
+uint32_t CloseFile(File file);
+// Removes the file at path (a recording that could not be started).
+void RemoveFile(const char* utf8Path);
+// True for the code CreateNewFile gives when something exists at the path.
+bool IsFileExistsError(uint32_t code);
+// The system's text for a file error code, without a trailing line break.
+std::string FileErrorText(uint32_t code);
 
 // Keeps sleeps close to their nominal length while a connection is open
 // (on Windows the system timer otherwise rounds them up to ~15.6 ms).

@@ -20,6 +20,7 @@ extern "C" {
 typedef int mwSize;
 typedef int mwIndex;
 #define mxCreateNumericArray mxCreateNumericArray_700
+#define mxCreateCharArray mxCreateCharArray_700
 #define mxCreateDoubleMatrix mxCreateDoubleMatrix_700
 #define mxCreateStructMatrix mxCreateStructMatrix_700
 #define mxSetFieldByNumber mxSetFieldByNumber_700
@@ -53,6 +54,8 @@ typedef enum {
 typedef enum { mxREAL = 0, mxCOMPLEX = 1 } mxComplexity;
 
 typedef bool mxLogical;
+/* One character: a UTF-16 code unit. */
+typedef unsigned short mxChar;
 
 void mexFunction(int nlhs, mxArray* plhs[], int nrhs, const mxArray* prhs[]);
 
@@ -80,8 +83,10 @@ double* mxGetPr(const mxArray* a);
 double* mxGetPi(const mxArray* a);
 void* mxGetData(const mxArray* a);
 void* mxGetImagData(const mxArray* a);
+mxChar* mxGetChars(const mxArray* a);
 
 mxArray* mxCreateString(const char* text);
+mxArray* mxCreateCharArray(mwSize ndim, const mwSize* dims);
 mxArray* mxCreateDoubleScalar(double value);
 mxArray* mxCreateLogicalScalar(mxLogical value);
 mxArray* mxCreateNumericArray(mwSize ndim, const mwSize* dims, mxClassID classId,

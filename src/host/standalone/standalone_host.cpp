@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "host/standalone/spline.h"
+#include "host/utf8.h"
 
 struct mxArray_tag {
     mxClassID classId = mxDOUBLE_CLASS;
@@ -88,6 +89,12 @@ double ElementAsDouble(const mxArray* a, size_t i) {
         case mxUINT64_CLASS: { uint64_t v; std::memcpy(&v, p, 8); return static_cast<double>(v); }
         default: return 0.0;
     }
+}
+
+// Characters are UTF-16 units, as in MATLAB; text crosses the API as UTF-8,
+// as MATLAB converts it on a UTF-8 system.
+std::string CharsAsUtf8(const mxArray* a) {
+    return host::Utf16ToUtf8(reinterpret_cast<const uint16_t*>(a->real.data()), Count(a));
 }
 
 void ReclaimCallStrings() {
@@ -167,12 +174,16 @@ bool mxIsLogical(const mxArray* a) { return a->classId == mxLOGICAL_CLASS; }
 
 char* mxArrayToString(const mxArray* a) {
     if (a->classId != mxCHAR_CLASS) return nullptr;
-    size_t n = Count(a);
-    char* s = static_cast<char*>(std::malloc(n + 1));
-    for (size_t i = 0; i < n; ++i) s[i] = static_cast<char>(ElementAsDouble(a, i));
-    s[n] = '\0';
+    const std::string text = CharsAsUtf8(a);
+    char* s = static_cast<char*>(std::malloc(text.size() + 1));
+    std::memcpy(s, text.c_str(), text.size() + 1);
     callStrings.push_back(s);
     return s;
+}
+
+mxChar* mxGetChars(const mxArray* a) {
+    return a->classId == mxCHAR_CLASS ? reinterpret_cast<mxChar*>(const_cast<uint8_t*>(a->real.data()))
+                                      : nullptr;
 }
 
 double mxGetScalar(const mxArray* a) {
@@ -206,13 +217,15 @@ void* mxGetImagData(const mxArray* a) {
 }
 
 mxArray* mxCreateString(const char* text) {
-    size_t n = std::strlen(text);
-    mxArray* a = NewArray(mxCHAR_CLASS, {1, n}, false);
-    for (size_t i = 0; i < n; ++i) {
-        uint16_t c = static_cast<unsigned char>(text[i]);
-        std::memcpy(a->real.data() + 2 * i, &c, 2);
-    }
+    const std::vector<uint16_t> units = host::Utf8ToUtf16(text, std::strlen(text));
+    mxArray* a = NewArray(mxCHAR_CLASS, {1, units.size()}, false);
+    if (!units.empty()) std::memcpy(a->real.data(), units.data(), units.size() * 2);
     return a;
+}
+
+mxArray* mxCreateCharArray(mwSize ndim, const mwSize* dims) {
+    std::vector<size_t> d(dims, dims + ndim);
+    return NewArray(mxCHAR_CLASS, d, false);
 }
 
 mxArray* mxCreateDoubleScalar(double value) {
@@ -348,11 +361,7 @@ mxArray* Sparse(size_t rows, size_t columns, bool complex) {
     return a;
 }
 
-std::string GetString(const mxArray* a) {
-    std::string s;
-    for (size_t i = 0; i < Count(a); ++i) s += static_cast<char>(ElementAsDouble(a, i));
-    return s;
-}
+std::string GetString(const mxArray* a) { return CharsAsUtf8(a); }
 
 const mxArray* GetField(const mxArray* structure, const char* name) {
     for (size_t i = 0; i < structure->fieldNames.size(); ++i)

@@ -86,7 +86,21 @@ STUB mxArray* mxCreateString(const char* text) {
     a->text = text;
     a->rows = a->text.empty() ? 0 : 1;
     a->columns = a->text.size();
+    // The characters, as mxGetChars shows them: one UTF-16 unit each.
+    for (unsigned char c : a->text) {
+        a->real.push_back(c);
+        a->real.push_back(0);
+    }
     return a;
+}
+// Characters as UTF-16 units in the real data.
+STUB mxArray* mxCreateCharArray(mwSize ndim, const mwSize* dims) {
+    mxArray* a = Numeric(mxCHAR_CLASS, static_cast<size_t>(dims[0]),
+                         ndim > 1 ? static_cast<size_t>(dims[1]) : 1, false);
+    return a;
+}
+STUB mxChar* mxGetChars(const mxArray* a) {
+    return reinterpret_cast<mxChar*>(const_cast<unsigned char*>(a->real.data()));
 }
 STUB mxArray* mxCreateDoubleScalar(double value) {
     mxArray* a = Numeric(mxDOUBLE_CLASS, 1, 1, false);
