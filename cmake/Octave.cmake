@@ -8,6 +8,7 @@ execute_process(COMMAND ${MKOCTFILE} -p OCTINCLUDEDIR
 varnelo_add_core(varnelo_core_octave ${OCTAVE_INCLUDE_DIR} VARNELO_HOST_OCTAVE)
 
 set(VARNELO_HELP_SOURCE ${CMAKE_CURRENT_SOURCE_DIR}/matlab/VarneloControl.m)
+set(VARNELO_READER_SOURCE ${CMAKE_CURRENT_SOURCE_DIR}/matlab/VarneloReadRecording.m)
 
 # varnelo_add_octave_module(<target> <output dir> <usb backend library>)
 function(varnelo_add_octave_module target outdir backend)
@@ -17,11 +18,13 @@ function(varnelo_add_octave_module target outdir backend)
     PREFIX "" SUFFIX ".mex" OUTPUT_NAME VarneloControl
     LIBRARY_OUTPUT_DIRECTORY ${outdir})
   # The help text lands beside the module: `help VarneloControl` reads the
-  # comment-only .m file while calls go to the .mex.
-  add_custom_command(OUTPUT ${outdir}/VarneloControl.m
+  # comment-only .m file while calls go to the .mex. The recording reader
+  # goes with them.
+  add_custom_command(OUTPUT ${outdir}/VarneloControl.m ${outdir}/VarneloReadRecording.m
     COMMAND ${CMAKE_COMMAND} -E copy ${VARNELO_HELP_SOURCE} ${outdir}/VarneloControl.m
-    DEPENDS ${VARNELO_HELP_SOURCE})
-  add_custom_target(${target}_help DEPENDS ${outdir}/VarneloControl.m)
+    COMMAND ${CMAKE_COMMAND} -E copy ${VARNELO_READER_SOURCE} ${outdir}/VarneloReadRecording.m
+    DEPENDS ${VARNELO_HELP_SOURCE} ${VARNELO_READER_SOURCE})
+  add_custom_target(${target}_help DEPENDS ${outdir}/VarneloControl.m ${outdir}/VarneloReadRecording.m)
   add_dependencies(${target} ${target}_help)
 endfunction()
 

@@ -18,12 +18,13 @@ add_custom_command(OUTPUT ${package_file}
   COMMAND ${CMAKE_COMMAND}
     -DMODULE=$<TARGET_FILE:${package_module_target}>
     -DHELP=${VARNELO_HELP_SOURCE}
+    -DREADER=${VARNELO_READER_SOURCE}
     -DTEMPLATES=${CMAKE_CURRENT_SOURCE_DIR}/packaging/octave
     -DVERSION=${VARNELO_PACKAGE_VERSION}
     -DSTAGING=${CMAKE_BINARY_DIR}/package
     -DOUTPUT=${package_file}
     -P ${CMAKE_CURRENT_SOURCE_DIR}/packaging/octave/make_package.cmake
-  DEPENDS ${package_module_target} ${VARNELO_HELP_SOURCE}
+  DEPENDS ${package_module_target} ${VARNELO_HELP_SOURCE} ${VARNELO_READER_SOURCE}
     ${CMAKE_CURRENT_SOURCE_DIR}/packaging/octave/make_package.cmake
     ${CMAKE_CURRENT_SOURCE_DIR}/packaging/octave/DESCRIPTION.in
     ${CMAKE_CURRENT_SOURCE_DIR}/packaging/octave/INDEX

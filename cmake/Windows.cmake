@@ -43,10 +43,13 @@ if(TARGET varnelo_usb_winusb)
   set_target_properties(varnelo_mexw64 PROPERTIES
     PREFIX "" SUFFIX ".mexw64" OUTPUT_NAME VarneloControl
     LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/matlab)
-  # The help text goes beside the module, as users install the two together.
+  # The help text and the recording reader go beside the module, as users
+  # install them together.
   add_custom_command(TARGET varnelo_mexw64 POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/matlab/VarneloControl.m
-            ${CMAKE_BINARY_DIR}/matlab/VarneloControl.m)
+            ${CMAKE_BINARY_DIR}/matlab/VarneloControl.m
+    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/matlab/VarneloReadRecording.m
+            ${CMAKE_BINARY_DIR}/matlab/VarneloReadRecording.m)
 endif()
 
 if(VARNELO_TESTS)

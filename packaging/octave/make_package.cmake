@@ -1,11 +1,12 @@
 # Assembles an Octave package tarball from a built module:
 #   cmake -DMODULE=<VarneloControl.mex> -DHELP=<VarneloControl.m>
-#         -DTEMPLATES=<this folder> -DVERSION=<x.y.z> -DSTAGING=<dir>
+#         -DREADER=<VarneloReadRecording.m> -DTEMPLATES=<this folder> -DVERSION=<x.y.z> -DSTAGING=<dir>
 #         -DOUTPUT=<file.tar.gz> -P make_package.cmake
 # The tarball holds one folder, varnelo-control-<version>/, with DESCRIPTION,
-# COPYING, INDEX and inst/ (the module and its help text), as pkg install
+# COPYING, INDEX and inst/ (the module, its help text and the recording
+# reader), as pkg install
 # expects.
-foreach(var MODULE HELP TEMPLATES VERSION STAGING OUTPUT)
+foreach(var MODULE HELP READER TEMPLATES VERSION STAGING OUTPUT)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "make_package.cmake: ${var} is not set")
   endif()
@@ -24,7 +25,7 @@ string(TIMESTAMP PACKAGE_DATE "%Y-%m-%d" UTC)
 set(PACKAGE_VERSION ${VERSION})
 configure_file(${TEMPLATES}/DESCRIPTION.in ${root}/DESCRIPTION @ONLY)
 file(COPY ${TEMPLATES}/COPYING ${TEMPLATES}/INDEX DESTINATION ${root})
-file(COPY ${MODULE} ${HELP} DESTINATION ${root}/inst)
+file(COPY ${MODULE} ${HELP} ${READER} DESTINATION ${root}/inst)
 
 get_filename_component(output_dir ${OUTPUT} DIRECTORY)
 file(MAKE_DIRECTORY ${output_dir})

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <thread>
 
@@ -403,3 +404,30 @@ TEST(PlatformText, UnpairedSurrogatesBecomeReplacementCharacter) {
   EXPECT_EQ(Convert(u"\U0001F600", 1, 64), replacement) << "pair cut by unitCount";
 }
 #endif
+
+// A recording's file: created only where nothing is, named in UTF-8 (here
+// outside ASCII), written at offsets past 4 GB (sparse: nothing that large
+// is written), its length set and its data made durable.
+TEST(PlatformFile, NewFilesOnlyWithUtf8NamesAndOffsetsPastFourGigabytes) {
+  const std::filesystem::path dir = std::filesystem::temp_directory_path();
+  const std::string name = "varnelo-file-\xCE\xA9\xC3\xA9-" + std::to_string(UtcNowNanoseconds());
+  const std::filesystem::path path = dir / std::filesystem::u8path(name);
+  const std::string utf8 = (dir / std::filesystem::u8path(name)).u8string();
+  File file = nullptr;
+  ASSERT_EQ(CreateNewFile(utf8.c_str(), &file), 0u);
+  EXPECT_TRUE(std::filesystem::exists(path)) << "created under its UTF-8 name";
+  File again = nullptr;
+  const uint32_t exists = CreateNewFile(utf8.c_str(), &again);
+  EXPECT_TRUE(IsFileExistsError(exists)) << exists << " " << FileErrorText(exists);
+  EXPECT_EQ(again, nullptr);
+
+  const uint64_t far = 5ull << 30;
+  const char tail[] = "tail";
+  EXPECT_EQ(SetFileLength(file, 512), 0u);
+  EXPECT_EQ(WriteFileAt(file, far, tail, 4), 0u);
+  EXPECT_EQ(SyncFile(file), 0u);
+  EXPECT_EQ(CloseFile(file), 0u);
+  EXPECT_EQ(std::filesystem::file_size(path), far + 4);
+  RemoveFile(utf8.c_str());
+  EXPECT_FALSE(std::filesystem::exists(path));
+}

@@ -47,7 +47,7 @@ tarball=$(ls -t "$BUILD"/varnelo-control-*.tar.gz 2>/dev/null | head -1)
 if [ $rc -eq 0 ] && [ -n "$tarball" ]; then
   listing=$(tar tzf "$tarball")
   missing=""
-  for f in DESCRIPTION COPYING INDEX inst/VarneloControl.mex inst/VarneloControl.m; do
+  for f in DESCRIPTION COPYING INDEX inst/VarneloControl.mex inst/VarneloControl.m inst/VarneloReadRecording.m; do
     grep -qE "^varnelo-control-[0-9.]+/$f\$" <<<"$listing" || missing="$missing $f"
   done
   if [ -z "$missing" ]; then pass "package contents"; else fail "package contents" "missing:$missing"; fi
@@ -69,17 +69,21 @@ fi
 # installed package.
 sim_tarball=$WORK/sim/varnelo-control-0.0.1.tar.gz
 out=$(cmake -DMODULE="$MODULE_DIR/VarneloControl.mex" -DHELP="$ROOT/matlab/VarneloControl.m" \
+  -DREADER="$ROOT/matlab/VarneloReadRecording.m" \
   -DTEMPLATES="$ROOT/packaging/octave" -DVERSION=0.0.1 -DSTAGING="$WORK/sim/staging" \
   -DOUTPUT="$sim_tarball" -P "$ROOT/packaging/octave/make_package.cmake" 2>&1); rc=$?
 if [ $rc -eq 0 ]; then
   in_package installed-sim "$sim_tarball" "
     evalc('VarneloControl(''Connect'')');
     assert(strncmp(VarneloControl('GetDevInfo'), 'Device[0] S/N:', 14));
+    VarneloControl('StartRecording', 'session.vnrec');
     VarneloControl('Start');
     d = VarneloControl('GetData', 10);
     VarneloControl('Stop');
     assert(isequal(size(d.ImpedanceModule), [10 15]) && all(d.ImpedanceModule(:) > 0));
-    evalc('VarneloControl(''Disconnect'')');"
+    evalc('VarneloControl(''Disconnect'')');
+    R = VarneloReadRecording('session.vnrec');
+    assert(numel(R.ReceiveTime) >= 10 && strcmp(R.Events.Kind{end}, 'RecordingEnd'));"
 else
   fail "sim package" "$out"
 fi
