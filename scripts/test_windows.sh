@@ -46,4 +46,24 @@ trap '"$WINE_DIR/wineserver" -k >/dev/null 2>&1 || true' EXIT
 # shellcheck disable=SC2086
 # One test at a time: the suites carry real 100 ms reply deadlines, and two
 # Wine processes on two cores keep each other's threads waiting past them.
-ctest --test-dir "$BUILD" --output-on-failure -j1 --timeout 300 ${CTEST_ARGS:-}
+status=0
+ctest --test-dir "$BUILD" --output-on-failure -j1 --timeout 300 ${CTEST_ARGS:-} || status=$?
+
+# The recording that WinUsbModule.RecordsToAFileNamedOutsideAscii made with
+# the Windows module, read back on Linux by the MATLAB reader in Octave.
+recording="$BUILD/tests/windows/wine-recording-"$'\xce\xbc\xce\xa9'".vnrec"
+if [ -z "${CTEST_ARGS:-}" ] || [ -f "$recording" ]; then
+  if readback=$(octave --no-gui --no-window-system --no-history -q --norc --eval "
+      addpath('$ROOT/matlab'); R = VarneloReadRecording('$recording');
+      assert(numel(R.ReceiveTime) > 50 && ~R.Truncated && R.LinesLost == 0);
+      assert(all(diff(double(R.Data.MeasurementCycleCount)) == 1));
+      assert(isequal(R.Events.Kind', {'RecordingStart', 'Start', 'Marker', 'Stop', 'RecordingEnd'}));
+      assert(strcmp(R.Events.Text{3}, [char([206 169]) ' marker']));" 2>&1); then
+    echo "test_windows: the Windows module's recording reads back on Linux"
+  else
+    echo "test_windows: FAILED: the Windows module's recording ($recording) does not read back on Linux"
+    echo "$readback" | tail -10
+    status=1
+  fi
+fi
+exit "$status"

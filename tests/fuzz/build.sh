@@ -17,7 +17,9 @@ clang++ -std=c++17 -g -O1 -Wall -Wextra \
   "$ROOT/tests/fuzz/host_stubs.cpp" \
   "$SRC/link/receive.cpp" \
   "$SRC/link/ring.cpp" \
+  "$SRC/recording/recording.cpp" \
   "$SRC/platform/posix/platform_posix.cpp" \
+  "$SRC/platform/posix/files_posix.cpp" \
   "$SRC/sim/sim_bus.cpp" \
   "$SRC/sim/sim_instrument.cpp" \
   "$SRC/usb/error_text.cpp" \

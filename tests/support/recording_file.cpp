@@ -1,6 +1,7 @@
 #include "support/recording_file.h"
 
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -35,7 +36,7 @@ const Event* File::Find(const std::string& kind) const {
 
 File Read(const std::string& path) {
     File f;
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
     const std::vector<uint8_t> d((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     f.size = d.size();
     static const uint8_t kMagic[8] = {0x89, 'V', 'N', 'R', 'E', 'C', 0x0D, 0x0A};

@@ -3,6 +3,7 @@
 // simulated instrument behind the WinUSB and SetupAPI stand-ins.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -105,6 +106,28 @@ TEST_F(WinUsbModule, ConnectMeasureAndDisconnect) {
     EXPECT_TRUE(Contains(standalone::TakePrinted(), "\tVarnelo device USB connection closed...\n"));
     EXPECT_EQ(currentConnection, nullptr);
     EXPECT_TRUE(standin::DeviceFileIsClosed(0));
+}
+
+// A recording made by the Windows module under a name outside ASCII. The
+// file stays in the test's folder, where scripts/test_windows.sh reads it
+// back on Linux.
+TEST_F(WinUsbModule, RecordsToAFileNamedOutsideAscii) {
+    const std::string name = "wine-recording-\xCE\xBC\xCE\xA9.vnrec";  // "µΩ"
+    std::filesystem::remove(std::filesystem::u8path(name));
+    ASSERT_EQ(ErrorOf(0, {String("Connect")}), "");
+    ASSERT_EQ(ErrorOf(0, {String("SetSamplingDivider"), Double(10)}), "");
+    ASSERT_EQ(ErrorOf(0, {String("StartRecording"), String(name.c_str())}), "");
+    ASSERT_EQ(ErrorOf(0, {String("Start")}), "");
+    platform::SleepMs(500);
+    ASSERT_EQ(ErrorOf(0, {String("AddMarker"), String("\xCE\xA9 marker")}), "");
+    platform::SleepMs(500);
+    ASSERT_EQ(ErrorOf(0, {String("Stop")}), "");
+    auto status = CallOk(1, {String("StopRecording")});
+    EXPECT_EQ(standalone::GetString(standalone::GetField(status[0], "FileName")), name);
+    EXPECT_EQ(standalone::GetString(standalone::GetField(status[0], "Error")), "");
+    EXPECT_GT(mxGetScalar(standalone::GetField(status[0], "Lines")), 50);
+    EXPECT_EQ(static_cast<double>(std::filesystem::file_size(std::filesystem::u8path(name))),
+              mxGetScalar(standalone::GetField(status[0], "Bytes")));
 }
 
 // An instrument that stops taking data on its OUT pipe costs each write the
