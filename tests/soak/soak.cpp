@@ -6,13 +6,16 @@
 // be counted in the LinesLost of the call that follows its loss: for each
 // call, the cycle counts missing before and between its rows are exactly its
 // LinesLost, apart from lines the instrument itself never sent (which it
-// records). Prints the totals and ends with "soak: N passed, M failed".
+// records). The run is recorded to a file as well, which must hold every
+// line the instrument sent exactly once, in order, or count it in a gap.
+// Prints the totals and ends with "soak: N passed, M failed".
 //
 //   soak [seconds=600] [max stall ms=1500] [seed]
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <random>
 #include <string>
 #include <thread>
@@ -20,7 +23,9 @@
 
 #include "connection/control_data.h"
 #include "host/standalone/standalone_host.h"
+#include "platform/platform.h"
 #include "sim/sim_bus.h"
+#include "support/recording_file.h"
 
 namespace {
 
@@ -56,8 +61,13 @@ int main(int argc, char** argv) {
     std::uniform_int_distribution<uint32_t> lineCount(1, 1000);
 
     sim::SimBusSetInstruments({sim::SimSettings()});
+    const std::string recording =
+        (std::filesystem::temp_directory_path() /
+         ("varnelo-soak-" + std::to_string(platform::UtcNowNanoseconds()) + ".vnrec"))
+            .string();
     try {
         Call(0, {String("Connect")});
+        Call(0, {String("StartRecording"), String(recording.c_str())});
         Call(0, {String("Start")});
     } catch (const standalone::HostError& e) {
         std::printf("soak: %s", e.message.c_str());
@@ -108,8 +118,37 @@ int main(int argc, char** argv) {
     const std::vector<sim::SimSkippedLines> skipped =
         sim::SimSkipped(sim::SimBusOpenedInstrument(currentConnection->deviceIndex));
     Call(0, {String("Stop")});
+    standalone::CallResult recorded = Call(1, {String("StopRecording")});
+    const double recordingLost = mxGetScalar(standalone::GetField(recorded[0], "LinesLost"));
     Call(0, {String("Disconnect")});
     standalone::TakePrinted();
+
+    // The recording: each line once and in order; every cycle missing from
+    // it either never sent or in one of its gaps, as many as it says lost.
+    const recfile::File file = recfile::Read(recording);
+    std::filesystem::remove(recording);
+    uint64_t fileRepeated = 0, fileMissing = 0, fileNotSent = 0;
+    int64_t fileLast = -1;
+    for (const recfile::Line& line : file.lines) {
+        const int64_t cycle = line.Cycle();
+        if (cycle <= fileLast) {
+            ++fileRepeated;
+            continue;
+        }
+        for (int64_t c = fileLast + 1; c < cycle; ++c) {
+            if (InSkipped(static_cast<uint32_t>(c), skipped)) ++fileNotSent; else ++fileMissing;
+        }
+        fileLast = cycle;
+    }
+    const bool fileOk = file.error.empty() && !file.truncated && fileRepeated == 0 &&
+                        fileMissing == file.LinesLost() &&
+                        static_cast<double>(file.LinesLost()) == recordingLost && fileLast >= last;
+    std::printf("soak: recording: %zu lines, %llu in gaps (%.0f by its status), %llu returned twice, "
+                "%llu not sent by the instrument, %s\n",
+                file.lines.size(), static_cast<unsigned long long>(file.LinesLost()), recordingLost,
+                static_cast<unsigned long long>(fileRepeated),
+                static_cast<unsigned long long>(fileNotSent),
+                fileOk ? "every line sent accounted for" : "LINES UNACCOUNTED FOR");
 
     // Missing lines per call, less those the instrument never sent, against
     // what each call reported lost.
@@ -145,7 +184,7 @@ int main(int argc, char** argv) {
                 static_cast<unsigned long long>(mismatchedCalls),
                 static_cast<unsigned long long>(notSent), static_cast<unsigned long long>(timeOuts));
     const bool ok = unaccounted == 0 && repeated == 0 && mismatchedCalls == 0 &&
-                    receiveOutOfOrder == 0 && returned > 0;
+                    receiveOutOfOrder == 0 && returned > 0 && fileOk;
     std::printf("soak: %d passed, %d failed\n", ok ? 1 : 0, ok ? 0 : 1);
     return ok ? 0 : 1;
 }
