@@ -105,8 +105,10 @@ else
     count = total;
 end
 fseek(fid, linesOffset + first * recordSize, 'bof');
-B = fread(fid, [recordSize, count], '*uint8');
-[R.Data, R.ReceiveTime] = decodeLines(B);
+% Read as singles, four bytes a row: the impedance values are then in
+% their class already, and every other field is cast from a few rows.
+S = fread(fid, [recordSize / 4, count], '*single');
+[R.Data, R.ReceiveTime] = decodeLines(S);
 
 % Events: the slots in use, read until the first empty one.
 events = readEvents(fid, headerSize, recordSize, eventSlots, min(fileBytes, linesOffset));
@@ -152,8 +154,9 @@ b = fread(fid, 20, '*uint8');
 ok = numel(b) == 20 && b(1) == 1 && b(2) == 0 && isequal(b(17:20), uint8([3; 255; 221; 1]));
 end
 
-function [data, receiveTime] = decodeLines(B)
-n = size(B, 2);
+function [data, receiveTime] = decodeLines(S)
+% S: one record a column, as 52 four-byte rows.
+n = size(S, 2);
 if n == 0
     u16 = zeros(0, 1, 'uint16'); u32 = zeros(0, 1, 'uint32'); s = zeros(0, 15, 'single');
     data = struct('SysErrors', u16, 'MeasurementCycleCount', u32, 'MeasurementCyclePeriod', u32, ...
@@ -163,25 +166,27 @@ if n == 0
     receiveTime = zeros(0, 1);
     return;
 end
-data.SysErrors = lineField(B, 6, 2, 'uint16');
-data.MeasurementCycleCount = lineField(B, 8, 4, 'uint32');
-data.MeasurementCyclePeriod = lineField(B, 12, 4, 'uint32');
-data.MaxChA = lineField(B, 16, 2, 'uint16');
-data.MinChA = lineField(B, 18, 2, 'uint16');
-data.MaxChB = lineField(B, 20, 2, 'uint16');
-data.MinChB = lineField(B, 22, 2, 'uint16');
-data.ImpedanceModule = reshape(lineField(B, 24, 60, 'single'), 15, n).';
-data.ImpedancePhase = reshape(lineField(B, 84, 60, 'single'), 15, n).';
-data.BatteryLevel = lineField(B, 144, 2, 'uint16');
-data.ChargerStatus = lineField(B, 146, 2, 'uint16');
-data.GPIOState = lineField(B, 148, 2, 'uint16');
-receiveTime = posixSeconds(typecast(reshape(B(9:16, :), [], 1), 'int64'));
-end
-
-function v = lineField(B, offset, bytes, class)
-% The bytes at a data-line offset of every record, as a column of class.
-v = typecast(reshape(B(16 + offset + (1:bytes), :), [], 1), class);
-v = v(:);
+% Rows 3-10: record bytes 8-39, the receive time and the line's first 24
+% bytes; rows 41-42: record bytes 160-167, its last three fields.
+head = S(3:10, :);
+t = reshape(typecast(head(:), 'int64'), 4, n);
+u16 = reshape(typecast(head(:), 'uint16'), 16, n);
+u32 = reshape(typecast(head(:), 'uint32'), 8, n);
+tail = S(41:42, :);
+tail = reshape(typecast(tail(:), 'uint16'), 4, n);
+data.SysErrors = u16(8, :).';
+data.MeasurementCycleCount = u32(5, :).';
+data.MeasurementCyclePeriod = u32(6, :).';
+data.MaxChA = u16(13, :).';
+data.MinChA = u16(14, :).';
+data.MaxChB = u16(15, :).';
+data.MinChB = u16(16, :).';
+data.ImpedanceModule = S(11:25, :).';
+data.ImpedancePhase = S(26:40, :).';
+data.BatteryLevel = tail(1, :).';
+data.ChargerStatus = tail(2, :).';
+data.GPIOState = tail(3, :).';
+receiveTime = posixSeconds(t(1, :).');
 end
 
 function events = readEvents(fid, headerSize, recordSize, eventSlots, areaEnd)
