@@ -1,6 +1,6 @@
 %VARNELOCONTROL Drive a Varnelo series USB multi-frequency impedance instrument.
 %   VarneloControl(COMMAND, ...) runs one command on the instrument. COMMAND
-%   is one of the 17 command words below, matched exactly (case-sensitive,
+%   is one of the 21 command words below, matched exactly (case-sensitive,
 %   no abbreviation, no blanks). The further inputs and the outputs depend
 %   on the command. The module keeps one connection at a time.
 %
@@ -111,6 +111,28 @@
 %         the double array F (none may be 0). ZS is 1x15 complex double, the
 %         shape SetShuntVal takes. Runs in every mode.
 %
+%   Recording (to disk, from a thread of the module's own)
+%     VarneloControl('StartRecording', FILENAME)
+%         Creates the new file FILENAME (never over an existing one) and
+%         writes every line the module receives to it, with its receive
+%         time, whether or not GetData is called, until StopRecording,
+%         Disconnect or exit. Commands that change the instrument's state
+%         are written into it as events. Started in idle mode, the file's
+%         header holds the configuration (as GetConfData). Runs in every
+%         mode; one recording at a time.
+%     S = VarneloControl('GetRecordingStatus')
+%     S = VarneloControl('StopRecording')
+%         S is a 1x1 struct: FileName, Recording (logical), Lines,
+%         LinesLost (lines the recording could not keep), Bytes, and
+%         Error ('' or the failure that stopped it). StopRecording writes
+%         what is left, makes the file durable and closes it. A full disk
+%         stops the recording, never the measurement.
+%     VarneloControl('AddMarker', TEXT)
+%         Writes an event with the host's time and TEXT (up to 4096 bytes)
+%         into the running recording: stimuli, protocol steps, notes.
+%     R = VarneloReadRecording(FILENAME) reads a recording back, without
+%     the module (see help VarneloReadRecording).
+%
 %   Errors. A refused or failed command raises an error whose message
 %   begins with a tab; in GNU Octave it reads "VarneloControl: <message>".
 %   Messages that do not end a command (USB errors, data time-outs, the
@@ -130,5 +152,5 @@
 %   module beside it (VarneloControl.mex in Octave, VarneloControl.mexw64 in
 %   MATLAB on Windows), which MATLAB and Octave call in its place.
 %
-%   See also the examples folder: acquire_continuous, acquire_external_trigger,
-%   calibration_roundtrip, gpio_lines.
+%   See also VarneloReadRecording, and the examples folder: acquire_continuous,
+%   acquire_external_trigger, calibration_roundtrip, gpio_lines, record_session.

@@ -66,6 +66,14 @@ check gpio_lines "gpio_lines;
   $DISCONNECTED"
 
 # The demo of the README's main job: a table and a PNG with the plots.
+check record_session "out = evalc('record_session');
+  R = VarneloReadRecording('varnelo_session.vnrec');
+  assert(numel(R.ReceiveTime) > 500 && all(diff(double(R.Data.MeasurementCycleCount)) == 1));
+  assert(isequal(R.Events.Text(strcmp(R.Events.Kind, 'Marker'))', {'stimulus on', 'stimulus off'}));
+  assert(any(strcmp(R.Events.Kind, 'SetExcitationLevel')));
+  f = fopen('record_session.png'); sig = fread(f, 4)'; fclose(f); assert(isequal(sig, [137 80 78 71]));
+  $DISCONNECTED"
+
 check demo "out = evalc('varnelo_demo(''fig'')');
   assert(~isempty(strfind(out, 'median |Z|')) && ~isempty(strfind(out, 'Figure:')));
   f = fopen(fullfile('fig', 'varnelo_demo.png'), 'r'); sig = fread(f, 8)'; fclose(f);
