@@ -71,6 +71,9 @@ with varnelo.Instrument(simulated=True) as inst:
 assert lines.impedance_module.shape == (10, 15)
 print("installed varnelo", varnelo.__version__, "from", sys.argv[1])
 PYEOF
+  # The console script pip made beside the package.
+  PYTHONPATH=$WORK/site "$WORK/site/bin/varnelo" info --help | grep -q "^usage: varnelo info" ||
+    { echo "the varnelo console script is missing or does not run"; return 1; }
 }
 check install install_and_import
 

@@ -22,6 +22,7 @@ MARKER = "Zelle 3 umgesteckt, Ω " * 12  # 300 bytes of UTF-8: the text goes on 
 def record_and_read(path, inst):
     """Records while reading every line with read(); returns the reads' lines,
     joined, and StopRecording's status."""
+    inst.set_gpio(3, 5)  # a GPIO word that is not 0 in every line
     inst.start_recording(path)
     assert inst.recording_status().recording
     inst.start()
