@@ -295,16 +295,23 @@ def plot_recording(rec: Recording, png: str, bin_number: int = 1) -> None:
 
     column = bin_number - 1
     where = f"bin {bin_number}" + (f" (frequency word {int(freq[column])})" if conf is not None else "")
-    ax_time.plot(sample.receive_time - t0, sample.impedance_module[:, column], lw=0.8)
+    x = sample.receive_time - t0
+    y = sample.impedance_module[:, column].astype(np.float64)
+    # The curve breaks at each gap: before the first sampled line after it.
+    cuts = sorted({-(-e.line // step) for e in rec.events if e.kind == "Gap" and 0 < e.line < n})
+    ax_time.plot(np.insert(x, cuts, np.nan), np.insert(y, cuts, np.nan), lw=0.8)
     ax_time.set_title(f"|Z| over time at {where}: markers dashed, gaps shaded")
     ax_time.set_xlabel("time since the recording started (s)")
     ax_time.set_ylabel("|Z| (ohm)")
     ax_time.grid(True, alpha=0.4)
+    # Room above the curve for the markers' texts.
+    low, high = ax_time.get_ylim()
+    ax_time.set_ylim(low, high + 0.12 * (high - low))
     for e in rec.events:
         if e.kind == "Marker":
             ax_time.axvline(e.time - t0, color="tab:red", ls="--", lw=1)
-            ax_time.annotate(e.text[:30], (e.time - t0, 1), xycoords=("data", "axes fraction"),
-                             rotation=90, va="top", ha="right", fontsize=8, color="tab:red")
+            ax_time.annotate(" " + e.text[:40], (e.time - t0, 0.985), va="top", ha="left",
+                             xycoords=("data", "axes fraction"), fontsize=8, color="tab:red")
         elif e.kind == "Gap" and n:
             # From the last line before the gap to the first after it.
             before = rec[max(e.line - 1, 0):max(e.line, 1)].receive_time[0]

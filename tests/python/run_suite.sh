@@ -98,5 +98,12 @@ PYEOF
 }
 check example_medians_csv medians_csv
 
+record_session() {
+  PYTHONPATH=$PACKAGE_DIR "$PY" "$ROOT/examples/python/record_session.py" --seconds 1 || return 1
+  PYTHONPATH=$PACKAGE_DIR "$PY" -m varnelo info session.vnrec | grep -q "Marker *back to 128" ||
+    { echo "session.vnrec lacks its markers"; return 1; }
+}
+check example_record_session record_session
+
 echo "python: $passed passed, $failed failed"
 [ $failed -eq 0 ]

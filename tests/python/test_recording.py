@@ -4,6 +4,7 @@ their bad inputs, and the readers without the compiled extensions."""
 import os
 import shutil
 import signal
+import struct
 import subprocess
 import sys
 import time
@@ -87,6 +88,22 @@ class TestReadBack:
         rec = varnelo.read_recording(cut)
         assert rec.truncated and len(rec) == keep
         assert_same_lines(rec.lines, read, keep)
+
+    def test_a_gap_counts_its_lines_with_the_lines_after_it(self, recorded, tmp_path):
+        path, read, status = recorded
+        data = bytearray(path.read_bytes())
+        # A Gap of 1000 lines before line 200, in the first empty slot.
+        slot = 512 + 208 * len(varnelo.read_recording(path).events)
+        struct.pack_into("<HH4xqQQ24s4s", data, slot, 2, 4, 0, 200, 1000, b"Gap", b"1000")
+        gap = tmp_path / "gap.vnrec"
+        gap.write_bytes(data)
+        rec = varnelo.read_recording(gap)
+        assert (rec.events[-1].kind, rec.events[-1].line, rec.events[-1].text) == ("Gap", 200, "1000")
+        assert rec.lines_lost == rec.lines.lines_lost == rec[200:201].lines_lost == 1000
+        assert rec[:200].lines_lost == rec[201:].lines_lost == 0
+        info = run_cli("info", gap)
+        assert "Gaps              1, 1,000 lines lost" in info.stdout
+        assert run_cli("plot", gap, tmp_path / "gap.png").returncode == 0
 
     def test_leaving_the_with_block_ends_the_recording(self, tmp_path):
         leave_disconnected()
