@@ -40,7 +40,8 @@ def main() -> None:
     print(f"{'from line':>10} {'lines':>7} {'std of |Z| at bin 1':>20}  marker")
     for marker, end in zip(markers, ends):
         lines = rec[marker.line:end]          # views of the file, not copies
-        print(f"{marker.line:10} {len(lines):7} {lines.impedance_module[:, 0].std():20.3f}  {marker.text}")
+        noise = lines.impedance_module[:, 0].std()
+        print(f"{marker.line:10} {len(lines):7} {noise:20.3f}  {marker.text}")
 
 
 if __name__ == "__main__":

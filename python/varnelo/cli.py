@@ -240,8 +240,8 @@ def export_csv(rec: Recording, out: TextIO, first: int = 0, count: Optional[int]
 def export(args: argparse.Namespace, out: TextIO) -> int:
     rec = _open(args.file)
     if args.first > len(rec):
-        raise UsageError(f"--first {args.first} is past the end: {args.file} has {len(rec):,} lines "
-                         f"(0 to {len(rec) - 1})")
+        raise UsageError(f"--first {args.first} is past the end: {args.file} has "
+                         f"{len(rec):,} lines (0 to {len(rec) - 1})")
     try:
         with open(args.out, "w", newline="", buffering=1 << 20) as f:
             rows = export_csv(rec, f, args.first, args.count)
@@ -294,7 +294,9 @@ def plot_recording(rec: Recording, png: str, bin_number: int = 1) -> None:
     ax_phase.set_title(f"median phase per bin{every}")
 
     column = bin_number - 1
-    where = f"bin {bin_number}" + (f" (frequency word {int(freq[column])})" if conf is not None else "")
+    where = f"bin {bin_number}"
+    if conf is not None:
+        where += f" (frequency word {int(freq[column])})"
     x = sample.receive_time - t0
     y = sample.impedance_module[:, column].astype(np.float64)
     # The curve breaks at each gap: before the first sampled line after it.

@@ -136,7 +136,6 @@ def main() -> None:
         print(f"read_recording of {os.path.getsize(big) / 1e9:.1f} GB ({len(rec):,} lines): "
               f"{t_big * 1e6:.0f} us, resident memory grew by {rss_kb() - before} kB; "
               f"a 1000-line slice in its middle: {t_slice * 1e6:.0f} us")
-        del rec
 
         def export() -> None:
             with open(os.devnull, "w", buffering=1 << 20) as out:
