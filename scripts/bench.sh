@@ -25,3 +25,5 @@ VARNELO_SIM_LINE_RATE=100000 "${OCTAVE[@]}" \
 PY=$(cat "$BUILD_DIR/python/interpreter")
 echo "python: $PY"
 VARNELO_SIM_LINE_RATE=100000 PYTHONPATH=$PWD/$BUILD_DIR/python "$PY" tests/bench/python_read.py
+# Reading recordings: read_recording next to numpy.fromfile, and export.
+PYTHONPATH=$PWD/$BUILD_DIR/python "$PY" tests/bench/python_recording.py "$BUILD_DIR"

@@ -10,12 +10,18 @@ returns measured lines as numpy arrays::
         inst.start()
         lines = inst.read(100)          # lines.impedance_module: (100, 15) float32
 
+A recording made with :meth:`Instrument.start_recording` (or from MATLAB)
+opens with :func:`read_recording`, which needs numpy alone; ``python3 -m
+varnelo`` records, describes, exports and plots them from the command line.
+
 Errors raise :class:`VarneloError`. What the module prints (the banner,
 time-outs, USB errors) goes to the ``logging`` logger ``"varnelo"``; the
 package prints nothing itself.
 """
 from .errors import VarneloError
-from .instrument import Configuration, Instrument, Lines
+from .instrument import Configuration, Instrument, Lines, RecordingStatus
+from .recording import Event, Recording, RecordingHeader, read_recording
 
-__all__ = ["Configuration", "Instrument", "Lines", "VarneloError"]
+__all__ = ["Configuration", "Event", "Instrument", "Lines", "Recording", "RecordingHeader",
+           "RecordingStatus", "VarneloError", "read_recording"]
 __version__ = "1.0.0"

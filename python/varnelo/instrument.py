@@ -13,9 +13,10 @@ matrix (complex when its dtype is), a 1-d array a 1 x n row.
 from __future__ import annotations
 
 import operator
+import os
 from dataclasses import dataclass
 from types import TracebackType
-from typing import Any, Dict, Optional, Tuple, Type
+from typing import Any, Dict, Optional, Tuple, Type, Union
 
 import numpy as np
 import numpy.typing as npt
@@ -126,6 +127,35 @@ class Configuration:
     """(15,) complex64: the shunt table, the shape :meth:`Instrument.set_shunt_values` takes."""
     compensation_values: np.ndarray
     """(15,) complex64: the compensation table."""
+
+
+@dataclass(frozen=True)
+class RecordingStatus:
+    """A recording's state (``StopRecording``, ``GetRecordingStatus``)."""
+
+    file_name: str
+    """The file as StartRecording named it; empty when there was no recording."""
+    recording: bool
+    """Lines are being recorded."""
+    lines: int
+    """Lines written to the file."""
+    lines_lost: int
+    """Lines the recording could not keep (the disk was too slow, or a write failed)."""
+    bytes: int
+    """The file's length as written."""
+    error: str
+    """The failure that stopped the recording, or empty."""
+
+
+def _recording_status(status: Dict[str, Any]) -> RecordingStatus:
+    return RecordingStatus(
+        file_name=status["FileName"],
+        recording=bool(_scalar(status["Recording"])),
+        lines=int(_scalar(status["Lines"])),
+        lines_lost=int(_scalar(status["LinesLost"])),
+        bytes=int(_scalar(status["Bytes"])),
+        error=status["Error"],
+    )
 
 
 def _check_text(value: Any, what: str) -> None:
@@ -326,3 +356,29 @@ class Instrument:
         interpolated from the front end's EEPROM calibration: a (15,)
         complex128 array (``GetShuntData``)."""
         return _column(self._call(1, "GetShuntData", frequencies)[0])
+
+    # ---- Recording ----
+
+    def start_recording(self, path: Union[str, "os.PathLike[str]"]) -> None:
+        """Starts recording every line received, with its receive time and the
+        events around it, to a new file (``StartRecording``); the file must not
+        exist. Read it with :func:`varnelo.read_recording`. Started in idle
+        mode, the file's header holds the configuration."""
+        if not isinstance(path, (str, os.PathLike)):
+            raise TypeError(f"path must be a str or an os.PathLike, not {type(path).__name__}")
+        self._call(0, "StartRecording", os.fsdecode(path))
+
+    def stop_recording(self) -> RecordingStatus:
+        """Ends the recording with a complete file and returns its final status
+        (``StopRecording``)."""
+        return _recording_status(self._call(1, "StopRecording")[0])
+
+    def recording_status(self) -> RecordingStatus:
+        """The running or the last recording's status (``GetRecordingStatus``)."""
+        return _recording_status(self._call(1, "GetRecordingStatus")[0])
+
+    def add_marker(self, text: str) -> None:
+        """Adds a ``Marker`` event with this text (at most 4096 bytes of UTF-8)
+        before the next line of the running recording (``AddMarker``)."""
+        _check_text(text, "text")
+        self._call(0, "AddMarker", text)

@@ -71,6 +71,9 @@ with varnelo.Instrument(simulated=True) as inst:
 assert lines.impedance_module.shape == (10, 15)
 print("installed varnelo", varnelo.__version__, "from", sys.argv[1])
 PYEOF
+  # The console script pip made beside the package.
+  PYTHONPATH=$WORK/site "$WORK/site/bin/varnelo" info --help | grep -q "^usage: varnelo info" ||
+    { echo "the varnelo console script is missing or does not run"; return 1; }
 }
 check install install_and_import
 
@@ -94,6 +97,13 @@ assert ((re > 300) & (re < 800)).all() and (im < 0).all(), (re, im)
 PYEOF
 }
 check example_medians_csv medians_csv
+
+record_session() {
+  PYTHONPATH=$PACKAGE_DIR "$PY" "$ROOT/examples/python/record_session.py" --seconds 1 || return 1
+  PYTHONPATH=$PACKAGE_DIR "$PY" -m varnelo info session.vnrec | grep -q "Marker *back to 128" ||
+    { echo "session.vnrec lacks its markers"; return 1; }
+}
+check example_record_session record_session
 
 echo "python: $passed passed, $failed failed"
 [ $failed -eq 0 ]

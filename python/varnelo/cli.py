@@ -1,0 +1,400 @@
+"""The ``varnelo`` command: record from the instrument, and describe, export
+and plot recording files.
+
+    varnelo record FILE [--seconds S] [--divider D] [--ring-lines N] [--simulated]
+    varnelo info FILE
+    varnelo export FILE OUT.csv [--first N] [--count M]
+    varnelo plot FILE OUT.png [--bin K]
+
+``python3 -m varnelo`` is the same command. info, export and plot read files
+with numpy alone (plot needs matplotlib too): they work where the compiled
+part of the package is not built.
+"""
+from __future__ import annotations
+
+import argparse
+import datetime
+import os
+import signal
+import sys
+import threading
+import time
+from typing import Any, Callable, List, Optional, Sequence, TextIO
+
+import numpy as np
+
+from .errors import VarneloError
+from .recording import Recording, read_recording
+
+PROG = "varnelo"
+# Lines formatted per write while exporting: a few MB of text at a time.
+EXPORT_BLOCK = 8192
+# A plot draws at most this many points per curve, and takes the medians
+# over at most this many lines; larger files are sampled at a fixed stride.
+PLOT_POINTS = 200_000
+BINS = 15
+
+
+class UsageError(Exception):
+    """Bad input: reported as one line, with exit status 2."""
+
+    def __init__(self, message: str, prog: Optional[str] = None) -> None:
+        super().__init__(message)
+        self.prog = prog
+
+
+class _Parser(argparse.ArgumentParser):
+    # One line, not the usage block: "varnelo export: argument --first: ...".
+    def error(self, message: str) -> None:  # type: ignore[override]
+        raise UsageError(f"{message} (see {self.prog} --help)", self.prog)
+
+
+def _whole(text: str) -> int:
+    try:
+        value = int(text)
+    except ValueError:
+        raise argparse.ArgumentTypeError(f"not a whole number: {text!r}") from None
+    if value < 0:
+        raise argparse.ArgumentTypeError(f"must be 0 or more, not {value}")
+    return value
+
+
+def _positive_seconds(text: str) -> float:
+    try:
+        value = float(text)
+    except ValueError:
+        raise argparse.ArgumentTypeError(f"not a number: {text!r}") from None
+    if not value > 0 or value == float("inf"):
+        raise argparse.ArgumentTypeError(f"must be a number of seconds above 0, not {text}")
+    return value
+
+
+def _number(text: str) -> float:
+    try:
+        return float(text)
+    except ValueError:
+        raise argparse.ArgumentTypeError(f"not a number: {text!r}") from None
+
+
+def _bin(text: str) -> int:
+    value = _whole(text)
+    if not 1 <= value <= BINS:
+        raise argparse.ArgumentTypeError(f"a bin is 1 to {BINS}, not {value}")
+    return value
+
+
+def _open(path: str) -> Recording:
+    try:
+        return read_recording(path)
+    except OSError as error:
+        raise UsageError(f"cannot read {path}: {error.strerror or error}") from None
+    except ValueError as error:
+        raise UsageError(str(error)) from None
+
+
+def _utc(seconds: float) -> str:
+    moment = datetime.datetime.fromtimestamp(seconds, datetime.timezone.utc)
+    return moment.strftime("%Y-%m-%d %H:%M:%S.%f")[:-3] + " UTC"
+
+
+def _megabytes(n: int) -> str:
+    return f"{n / 1e6:,.1f} MB"
+
+
+# ---- record ----
+
+def _progress(out: TextIO, text: str) -> None:
+    out.write("\r" + text + "\x1b[K")
+    out.flush()
+
+
+def record(args: argparse.Namespace, out: TextIO) -> int:
+    # The extensions are loaded only here: the other subcommands need numpy alone.
+    from .instrument import Instrument
+
+    ended = threading.Event()
+    caught: List[int] = []
+
+    def end(signum: int, _frame: Any) -> None:
+        caught.append(signum)
+        ended.set()
+
+    inst = Instrument(simulated=args.simulated, ring_lines=args.ring_lines)
+    inst.connect()
+    previous = {s: signal.signal(s, end) for s in (signal.SIGINT, signal.SIGTERM)}
+    status = None
+    try:
+        if args.divider is not None:
+            inst.set_sampling_divider(args.divider)
+        # Started in idle mode, so that the header holds the configuration.
+        inst.start_recording(args.file)
+        inst.start()
+        t0 = time.monotonic()
+        tty = out.isatty()
+        while not ended.is_set():
+            elapsed = time.monotonic() - t0
+            if args.seconds is not None and elapsed >= args.seconds:
+                break
+            status = inst.recording_status()
+            if not status.recording:
+                break  # a write failure stopped it; its error is below
+            if tty:
+                rate = status.lines / elapsed if elapsed > 0 else 0.0
+                _progress(out, f"{elapsed:8.1f} s  {status.lines:,} lines  "
+                               f"{status.lines_lost:,} lost  {rate:,.0f} lines/s"
+                               "   (Ctrl-C ends the recording)")
+            wait = 0.25 if args.seconds is None else min(0.25, max(args.seconds - elapsed, 0))
+            ended.wait(wait)
+        duration = time.monotonic() - t0
+        if tty:
+            out.write("\r\x1b[K")
+        status = inst.stop_recording()
+    finally:
+        try:
+            inst.disconnect()
+        finally:
+            for s, handler in previous.items():
+                signal.signal(s, handler)
+    how = " (ended by Ctrl-C)" if signal.SIGINT in caught else ""
+    out.write(f"Recorded {status.lines:,} lines ({_megabytes(status.bytes)}) to {status.file_name} "
+              f"in {duration:.1f} s{how}; {status.lines_lost:,} lines lost.\n")
+    if status.error:
+        raise UsageError(f"the recording stopped early: {status.error}")
+    return 0
+
+
+# ---- info ----
+
+def _duration(rec: Recording) -> float:
+    if len(rec) < 2:
+        return 0.0
+    return float(rec[-1:].receive_time[0] - rec[:1].receive_time[0])
+
+
+def info(args: argparse.Namespace, out: TextIO) -> int:
+    rec = _open(args.file)
+    h = rec.header
+    w = out.write
+    w(f"File              {rec.path}\n")
+    w(f"Format version    {h.format_version} (module {h.module_version})\n")
+    w(f"Started           {_utc(h.start_time)}, in {h.mode} mode\n")
+    w(f"Instrument        Device[{h.device_index}] S/N:{h.serial_number}  {h.device_info}\n")
+    w(f"Sampling divider  {h.sampling_divider}, {h.lines_per_read} lines per read\n")
+    if h.configuration is None:
+        w("Configuration     not in the file (the recording was started while measuring)\n")
+    else:
+        bins = " ".join(str(b) for b in h.configuration.frequency_bins)
+        w(f"Frequency bins    {bins} ({h.configuration.frequency_count} bins)\n")
+    n = len(rec)
+    duration = _duration(rec)
+    rate = f", {(n - 1) / duration:,.1f} lines/s" if duration > 0 else ""
+    w(f"Lines             {n:,}\n")
+    w(f"Duration          {duration:.3f} s from the first line to the last{rate}\n")
+    gaps = [e for e in rec.events if e.kind == "Gap"]
+    w(f"Gaps              {len(gaps)}, {rec.lines_lost:,} lines lost\n")
+    ends = [e for e in rec.events if e.kind == "RecordingEnd"]
+    if rec.truncated:
+        w("Tail              cut: the file ends inside a record or in records that are not "
+          "lines; it reads up to its last whole line\n")
+    elif not ends:
+        w("Tail              complete, but no RecordingEnd event: the recording is running, "
+          "or did not end cleanly\n")
+    else:
+        w(f"Tail              complete, ended by {ends[-1].text}\n")
+    w(f"Events            {len(rec.events)}\n")
+    t0 = h.start_time
+    shown = rec.events if len(rec.events) <= 200 else rec.events[:200]
+    for e in shown:
+        w(f"  {e.time - t0:11.3f} s  line {e.line:>10}  {e.kind:<18} {e.text}\n")
+    if len(shown) < len(rec.events):
+        w(f"  ... and {len(rec.events) - len(shown):,} more (read_recording(FILE).events)\n")
+    return 0
+
+
+# ---- export ----
+
+COLUMNS = (["receive_time", "measurement_cycle_count", "measurement_cycle_period", "sys_errors",
+            "max_ch_a", "min_ch_a", "max_ch_b", "min_ch_b", "battery_level", "charger_status",
+            "gpio_state"]
+           + [f"impedance_module_{k}" for k in range(1, BINS + 1)]
+           + [f"impedance_phase_{k}" for k in range(1, BINS + 1)])
+# Receive times with all the digits of the double; singles with nine
+# significant digits, enough for each to read back as the same single.
+_ROW = ",".join(["%r"] + ["%d"] * 10 + ["%.9g"] * (2 * BINS)) + "\n"
+
+
+def export_csv(rec: Recording, out: TextIO, first: int = 0, count: Optional[int] = None) -> int:
+    """Writes lines first..first+count-1 (all to the end by default) as CSV,
+    a block at a time; returns the number of rows."""
+    stop = len(rec) if count is None else min(len(rec), first + count)
+    out.write(",".join(COLUMNS) + "\n")
+    for start in range(first, stop, EXPORT_BLOCK):
+        lines = rec[start:min(start + EXPORT_BLOCK, stop)]
+        columns = [lines.receive_time.tolist()]
+        columns += [getattr(lines, name).tolist() for name in COLUMNS[1:11]]
+        columns += lines.impedance_module.T.tolist() + lines.impedance_phase.T.tolist()
+        out.write("".join([_ROW % row for row in zip(*columns)]))
+    return max(stop - first, 0)
+
+
+def export(args: argparse.Namespace, out: TextIO) -> int:
+    rec = _open(args.file)
+    if args.first > len(rec):
+        raise UsageError(f"--first {args.first} is past the end: {args.file} has "
+                         f"{len(rec):,} lines (0 to {len(rec) - 1})")
+    try:
+        with open(args.out, "w", newline="", buffering=1 << 20) as f:
+            rows = export_csv(rec, f, args.first, args.count)
+    except OSError as error:
+        raise UsageError(f"cannot write {args.out}: {error.strerror or error}") from None
+    out.write(f"Exported {rows:,} lines to {args.out}.\n")
+    return 0
+
+
+# ---- plot ----
+
+def plot_recording(rec: Recording, png: str, bin_number: int = 1) -> None:
+    """The median |Z| and phase per bin, and |Z| over time at one bin with the
+    markers as vertical lines and the gaps shaded, saved as a PNG."""
+    import matplotlib
+    matplotlib.use("Agg")
+    import matplotlib.pyplot as plt
+
+    n = len(rec)
+    step = max(1, -(-n // PLOT_POINTS))
+    sample = rec[::step]
+    conf = rec.header.configuration
+    if conf is not None:
+        freq = conf.frequency_bins.astype(float)
+        freq_label = "frequency (the instrument's frequency words)"
+    else:
+        freq = np.arange(1, BINS + 1, dtype=float)
+        freq_label = "frequency bin"
+    t0 = rec.header.start_time
+
+    fig = plt.figure(figsize=(10, 7.5), layout="constrained")
+    grid = fig.add_gridspec(2, 2, height_ratios=[1, 1.1])
+    ax_mod = fig.add_subplot(grid[0, 0])
+    ax_phase = fig.add_subplot(grid[0, 1])
+    ax_time = fig.add_subplot(grid[1, :])
+    every = "" if step == 1 else f", every {step}th line"
+    fig.suptitle(f"{os.path.basename(rec.path)}: {n:,} lines, {_duration(rec):.1f} s, "
+                 f"{rec.lines_lost:,} lost" + (" (file cut short)" if rec.truncated else ""))
+    if n:
+        ax_mod.plot(freq, np.median(sample.impedance_module, axis=0), "o-")
+        ax_phase.plot(freq, np.median(sample.impedance_phase, axis=0), "o-", color="tab:orange")
+    for ax in (ax_mod, ax_phase):
+        if conf is not None:
+            ax.set_xscale("log")
+        ax.set_xlabel(freq_label)
+        ax.grid(True, which="both", alpha=0.4)
+    ax_mod.set_ylabel("median |Z| (ohm)")
+    ax_mod.set_title(f"median |Z| per bin{every}")
+    ax_phase.set_ylabel("median phase (deg)")
+    ax_phase.set_title(f"median phase per bin{every}")
+
+    column = bin_number - 1
+    where = f"bin {bin_number}"
+    if conf is not None:
+        where += f" (frequency word {int(freq[column])})"
+    x = sample.receive_time - t0
+    y = sample.impedance_module[:, column].astype(np.float64)
+    # The curve breaks at each gap: before the first sampled line after it.
+    cuts = sorted({-(-e.line // step) for e in rec.events if e.kind == "Gap" and 0 < e.line < n})
+    ax_time.plot(np.insert(x, cuts, np.nan), np.insert(y, cuts, np.nan), lw=0.8)
+    ax_time.set_title(f"|Z| over time at {where}: markers dashed, gaps shaded")
+    ax_time.set_xlabel("time since the recording started (s)")
+    ax_time.set_ylabel("|Z| (ohm)")
+    ax_time.grid(True, alpha=0.4)
+    # Room above the curve for the markers' texts.
+    low, high = ax_time.get_ylim()
+    ax_time.set_ylim(low, high + 0.12 * (high - low))
+    for e in rec.events:
+        if e.kind == "Marker":
+            ax_time.axvline(e.time - t0, color="tab:red", ls="--", lw=1)
+            ax_time.annotate(" " + e.text[:40], (e.time - t0, 0.985), va="top", ha="left",
+                             xycoords=("data", "axes fraction"), fontsize=8, color="tab:red")
+        elif e.kind == "Gap" and n:
+            # From the last line before the gap to the first after it.
+            before = rec[max(e.line - 1, 0):max(e.line, 1)].receive_time[0]
+            after = rec[min(e.line, n - 1):min(e.line, n - 1) + 1].receive_time[0]
+            ax_time.axvspan(before - t0, after - t0, color="tab:gray", alpha=0.3, lw=0)
+    fig.savefig(png, dpi=100)
+    plt.close(fig)
+
+
+def plot(args: argparse.Namespace, out: TextIO) -> int:
+    rec = _open(args.file)
+    try:
+        plot_recording(rec, args.out, args.bin)
+    except OSError as error:
+        raise UsageError(f"cannot write {args.out}: {error.strerror or error}") from None
+    out.write(f"Plotted {len(rec):,} lines to {args.out}.\n")
+    return 0
+
+
+# ---- the command ----
+
+def _parser() -> argparse.ArgumentParser:
+    parser = _Parser(prog=PROG, description="Record from a Varnelo instrument, and describe, "
+                     "export and plot recording files.")
+    commands = parser.add_subparsers(dest="command", metavar="COMMAND")
+    commands.required = True
+
+    def add(name: str, run: Callable[..., int], summary: str) -> argparse.ArgumentParser:
+        sub = commands.add_parser(name, help=summary, description=summary)
+        sub.set_defaults(run=run)
+        return sub
+
+    p = add("record", record, "Record every line from the instrument to a new file, until "
+            "--seconds have passed or Ctrl-C.")
+    p.add_argument("file", metavar="FILE", help="the recording file to create (must not exist)")
+    p.add_argument("--seconds", type=_positive_seconds, metavar="S",
+                   help="stop after S seconds (default: at Ctrl-C)")
+    p.add_argument("--divider", type=_number, metavar="D",
+                   help="the sampling divider to set first (docs/commands.md lists them)")
+    p.add_argument("--ring-lines", type=_whole, default=500, metavar="N",
+                   help="the module's ring depth, 500 to 1000000 (default 500)")
+    p.add_argument("--simulated", action="store_true", help="use the simulated instrument")
+
+    p = add("info", info, "Show a recording's header, lines, duration, gaps and events, and "
+            "whether its tail was cut.")
+    p.add_argument("file", metavar="FILE")
+
+    p = add("export", export, "Write a recording's lines as CSV: receive time (POSIX s), cycle "
+            "count, status words, magnitude and phase of the 15 bins.")
+    p.add_argument("file", metavar="FILE")
+    p.add_argument("out", metavar="OUT.csv")
+    p.add_argument("--first", type=_whole, default=0, metavar="N",
+                   help="the first line to export, from 0 (default 0)")
+    p.add_argument("--count", type=_whole, default=None, metavar="M",
+                   help="how many lines (default: all to the end)")
+
+    p = add("plot", plot, "Plot the median |Z| and phase per bin and |Z| over time at one bin, "
+            "with markers and gaps, as a PNG.")
+    p.add_argument("file", metavar="FILE")
+    p.add_argument("out", metavar="OUT.png")
+    p.add_argument("--bin", type=_bin, default=1, metavar="K",
+                   help="the bin (1 to 15) shown over time (default 1)")
+    return parser
+
+
+def main(argv: Optional[Sequence[str]] = None) -> int:
+    """Runs the command; returns its exit status: 0, 1 when the instrument
+    refused a command, 2 on bad input."""
+    out = sys.stdout
+    prog = PROG
+    try:
+        args = _parser().parse_args(argv)
+        prog = f"{PROG} {args.command}"
+        return int(args.run(args, out))
+    except UsageError as error:
+        prog = error.prog or prog
+        message, status = str(error), 2
+    except (VarneloError, ImportError) as error:
+        # The instrument's refusal, in the module's words; or no backend.
+        message, status = str(error), 1
+    except KeyboardInterrupt:
+        message, status = "interrupted", 130
+    sys.stderr.write(f"{prog}: {message}\n")
+    return status

@@ -1,0 +1,218 @@
+"""Recording from Python and reading the files back (varnelo.read_recording),
+and the varnelo command: its subcommands against the simulated instrument,
+their bad inputs, and the readers without the compiled extensions."""
+import os
+import shutil
+import signal
+import struct
+import subprocess
+import sys
+import time
+
+import numpy as np
+import pytest
+
+import varnelo
+from varnelo.recording import LINE_FIELDS
+
+from conftest import leave_disconnected
+
+MARKER = "Zelle 3 umgesteckt, Ω " * 12  # 300 bytes of UTF-8: the text goes on in text records
+
+
+def record_and_read(path, inst):
+    """Records while reading every line with read(); returns the reads' lines,
+    joined, and StopRecording's status."""
+    inst.set_gpio(3, 5)  # a GPIO word that is not 0 in every line
+    inst.start_recording(path)
+    assert inst.recording_status().recording
+    inst.start()
+    chunks = [inst.read(100) for _ in range(3)]
+    inst.add_marker(MARKER)
+    chunks += [inst.read(100) for _ in range(2)]
+    status = inst.stop_recording()
+    # The ring holds every line the file does, and more.
+    while sum(len(c) for c in chunks) < status.lines:
+        chunks.append(inst.read(100))
+    joined = {name: np.concatenate([getattr(c, name) for c in chunks])
+              for name in LINE_FIELDS + ("receive_time",)}
+    assert sum(c.lines_lost for c in chunks) == 0
+    return joined, status
+
+
+@pytest.fixture(scope="module")
+def recorded(tmp_path_factory):
+    leave_disconnected()
+    path = tmp_path_factory.mktemp("rec") / "run.vnrec"
+    with varnelo.Instrument(simulated=True) as inst:
+        read, status = record_and_read(path, inst)
+    yield path, read, status
+    leave_disconnected()
+
+
+def assert_same_lines(lines, read, n):
+    for name in LINE_FIELDS + ("receive_time",):
+        got, want = getattr(lines, name), read[name][:n]
+        assert got.dtype == want.dtype and got.shape == want.shape, name
+        np.testing.assert_array_equal(got, want, err_msg=name)
+
+
+class TestReadBack:
+    def test_file_holds_what_read_returned_line_for_line(self, recorded):
+        path, read, status = recorded
+        assert (status.recording, status.lines_lost, status.error) == (False, 0, "")
+        assert status.file_name == str(path) and status.bytes == os.path.getsize(path)
+        rec = varnelo.read_recording(path)
+        assert len(rec) == status.lines >= 500 and not rec.truncated and rec.lines_lost == 0
+        assert_same_lines(rec.lines, read, len(rec))
+        # Views of the mapped file, not copies.
+        assert not rec.lines.impedance_module.flags.owndata
+        assert rec.header.configuration is not None and rec.header.mode == "Idle"
+        kinds = [(e.kind, e.text) for e in rec.events]
+        assert kinds == [("RecordingStart", "Idle"), ("Start", ""), ("Marker", MARKER),
+                         ("RecordingEnd", "StopRecording")]
+        assert 300 <= rec.events[2].line <= len(rec) and rec.events[3].line == len(rec)
+        # A slice is that range of lines.
+        part = rec[123:456]
+        assert len(part) == 333
+        np.testing.assert_array_equal(part.receive_time, read["receive_time"][123:456])
+
+    @pytest.mark.parametrize("tail", ["cut inside a record", "zeros after the lines"])
+    def test_a_cut_tail_reads_up_to_the_last_whole_line(self, recorded, tmp_path, tail):
+        path, read, status = recorded
+        data = path.read_bytes()
+        keep = status.lines - 1 if tail == "cut inside a record" else status.lines
+        data = data[:-100] if tail == "cut inside a record" else data + bytes(208 * 7)
+        cut = tmp_path / "cut.vnrec"
+        cut.write_bytes(data)
+        rec = varnelo.read_recording(cut)
+        assert rec.truncated and len(rec) == keep
+        assert_same_lines(rec.lines, read, keep)
+
+    def test_a_gap_counts_its_lines_with_the_lines_after_it(self, recorded, tmp_path):
+        path, read, status = recorded
+        data = bytearray(path.read_bytes())
+        # A Gap of 1000 lines before line 200, in the first empty slot.
+        slot = 512 + 208 * len(varnelo.read_recording(path).events)
+        struct.pack_into("<HH4xqQQ24s4s", data, slot, 2, 4, 0, 200, 1000, b"Gap", b"1000")
+        gap = tmp_path / "gap.vnrec"
+        gap.write_bytes(data)
+        rec = varnelo.read_recording(gap)
+        last = rec.events[-1]
+        assert (last.kind, last.line, last.text) == ("Gap", 200, "1000")
+        assert rec.lines_lost == rec.lines.lines_lost == rec[200:201].lines_lost == 1000
+        assert rec[:200].lines_lost == rec[201:].lines_lost == 0
+        info = run_cli("info", gap)
+        assert "Gaps              1, 1,000 lines lost" in info.stdout
+        assert run_cli("plot", gap, tmp_path / "gap.png").returncode == 0
+
+    def test_leaving_the_with_block_ends_the_recording(self, tmp_path):
+        leave_disconnected()
+        with varnelo.Instrument(simulated=True) as inst:
+            inst.start_recording(str(tmp_path / "w.vnrec"))
+            inst.start()
+            inst.read(50)
+        rec = varnelo.read_recording(tmp_path / "w.vnrec")
+        assert rec.events[-1].kind == "RecordingEnd" and rec.events[-1].text == "Disconnect"
+        assert len(rec) >= 50 and not rec.truncated
+
+    def test_module_messages_and_bad_arguments(self, inst, tmp_path):
+        with pytest.raises(varnelo.VarneloError, match=r"^No recording to stop\.$"):
+            inst.stop_recording()
+        with pytest.raises(varnelo.VarneloError, match="^No recording running, send 'Start"):
+            inst.add_marker("x")
+        (tmp_path / "there").write_bytes(b"")
+        with pytest.raises(varnelo.VarneloError, match="^Recording file already exists: "):
+            inst.start_recording(tmp_path / "there")
+        with pytest.raises(TypeError):
+            inst.start_recording(12)
+
+
+def run_cli(*args, env=None, **kwargs):
+    return subprocess.run([sys.executable, "-m", "varnelo", *map(str, args)], capture_output=True,
+                          text=True, timeout=120, env=dict(os.environ, **(env or {})), **kwargs)
+
+
+def lines_in(path):
+    return len(varnelo.read_recording(path)) if path.exists() else 0
+
+
+class TestCommandLine:
+    def test_record_until_ctrl_c_then_info_export_plot(self, tmp_path):
+        leave_disconnected()
+        path = tmp_path / "cli.vnrec"
+        child = subprocess.Popen([sys.executable, "-m", "varnelo", "record", str(path),
+                                  "--simulated", "--divider", "2"],
+                                 stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+        deadline = time.monotonic() + 60
+        while time.monotonic() < deadline and lines_in(path) < 300:
+            time.sleep(0.1)
+        child.send_signal(signal.SIGINT)
+        out, err = child.communicate(timeout=60)
+        assert child.returncode == 0, err
+        # Not a terminal: no progress line, only the summary.
+        assert "\r" not in out and out.startswith("Recorded ") and "ended by Ctrl-C" in out
+        rec = varnelo.read_recording(path)
+        assert not rec.truncated and rec.events[-1].text == "StopRecording"
+        assert rec.header.sampling_divider == 2 and f"{len(rec):,} lines" in out
+
+        info = run_cli("info", path)
+        assert info.returncode == 0 and f"Lines             {len(rec):,}" in info.stdout
+        assert "complete, ended by StopRecording" in info.stdout
+
+        csv = tmp_path / "part.csv"
+        assert run_cli("export", path, csv, "--first", 100, "--count", 150).returncode == 0
+        header = csv.read_text().splitlines()[0].split(",")
+        table = np.loadtxt(csv, delimiter=",", skiprows=1)
+        part = rec[100:250]
+        assert table.shape == (150, 41) and header[0] == "receive_time"
+        np.testing.assert_array_equal(table[:, 0], part.receive_time)
+        for name in header[1:11]:
+            np.testing.assert_array_equal(table[:, header.index(name)], getattr(part, name))
+        np.testing.assert_array_equal(table[:, 11:26].astype(np.float32), part.impedance_module)
+        np.testing.assert_array_equal(table[:, 26:41].astype(np.float32), part.impedance_phase)
+
+        plot = run_cli("plot", path, tmp_path / "p.png")
+        assert plot.returncode == 0
+        assert (tmp_path / "p.png").read_bytes()[:8] == b"\x89PNG\r\n\x1a\n"
+
+    @pytest.mark.parametrize("args, says", [
+        (["info", "missing.vnrec"], "varnelo info: cannot read missing.vnrec: No such file"),
+        (["info", "not.vnrec"], "varnelo info: not.vnrec is not a Varnelo recording"),
+        (["export", "ok.vnrec", "o.csv", "--first", "-1"], "varnelo export: argument --first"),
+        (["export", "ok.vnrec", "o.csv", "--count", "ten"], "varnelo export: argument --count"),
+        (["export", "ok.vnrec", "o.csv", "--first", "99999"], "varnelo export: --first 99999 is"),
+        (["plot", "ok.vnrec", "o.png", "--bin", "16"], "varnelo plot: argument --bin"),
+        (["record", "new.vnrec", "--seconds", "0"], "varnelo record: argument --seconds"),
+        (["record", "ok.vnrec", "--seconds", "1", "--simulated"],
+         "varnelo record: Recording file already exists: ok.vnrec"),
+        (["frobnicate"], "varnelo: argument COMMAND: invalid choice"),
+    ])
+    def test_bad_input_gets_one_line_and_a_non_zero_exit(self, recorded, tmp_path, args, says):
+        shutil.copyfile(recorded[0], tmp_path / "ok.vnrec")
+        (tmp_path / "not.vnrec").write_bytes(b"plain text, no recording\n" * 40)
+        leave_disconnected()
+        result = run_cli(*args, cwd=tmp_path)
+        assert result.returncode != 0 and result.stdout == ""
+        assert result.stderr.count("\n") == 1 and result.stderr.startswith(says), result.stderr
+
+    def test_readers_work_without_the_compiled_extensions(self, recorded, tmp_path):
+        # The pure-Python files alone, as on a machine where nothing was built.
+        package = tmp_path / "site" / "varnelo"
+        package.mkdir(parents=True)
+        for name in os.listdir(os.path.dirname(varnelo.__file__)):
+            if name.endswith(".py"):
+                shutil.copy(os.path.join(os.path.dirname(varnelo.__file__), name), package)
+        path = str(recorded[0])
+        code = (
+            "import sys, varnelo, varnelo.cli\n"
+            f"rec = varnelo.read_recording({path!r}); assert len(rec) >= 500\n"
+            f"for args in (['info', {path!r}], ['export', {path!r}, 'o.csv'],"
+            f" ['plot', {path!r}, 'o.png']):\n"
+            "    assert varnelo.cli.main(args) == 0, args\n"
+            "assert not {'varnelo._sim', 'varnelo._usb'} & set(sys.modules)\n")
+        result = subprocess.run([sys.executable, "-c", code], capture_output=True, text=True,
+                                cwd=tmp_path, timeout=120,
+                                env=dict(os.environ, PYTHONPATH=str(tmp_path / "site")))
+        assert result.returncode == 0, result.stderr
+        assert (tmp_path / "o.csv").stat().st_size > 500 * 300
