@@ -1,7 +1,8 @@
-// The host layer's print queue and the standalone host's spline.
+// The host layer's print queue, the standalone host's arrays and its spline.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <thread>
 #include <vector>
@@ -9,6 +10,10 @@
 #include "host/host.h"
 #include "host/standalone/spline.h"
 #include "host/standalone/standalone_host.h"
+
+#if defined(__linux__)
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -66,6 +71,29 @@ TEST(PrintQueue, OverflowIsCountedAndReported) {
     EXPECT_NE(text.find("(7 further messages from the receive thread were dropped)"),
               std::string::npos);
 }
+
+#if defined(__linux__) && !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+// The sanitizers' allocators write what they hand out; glibc's calloc does not.
+long ResidentBytes() {
+    long size = 0, resident = 0;
+    FILE* statm = std::fopen("/proc/self/statm", "r");
+    if (!statm || std::fscanf(statm, "%ld %ld", &size, &resident) != 2) resident = -1;
+    if (statm) std::fclose(statm);
+    return resident * sysconf(_SC_PAGESIZE);
+}
+
+TEST(StandaloneArrays, ANewArrayIsZeroWithoutItsMemoryBeingTouched) {
+    // A large count the module allows must cost address space, not memory.
+    const size_t bytes = size_t{256} << 20;
+    const long before = ResidentBytes();
+    mxArray* a = standalone::Numeric(mxUINT8_CLASS, bytes, 1);
+    const long grown = ResidentBytes() - before;
+    const auto* data = static_cast<const uint8_t*>(mxGetData(a));
+    EXPECT_EQ(data[0] | data[bytes / 2] | data[bytes - 1], 0);
+    mxDestroyArray(a);
+    EXPECT_LT(grown, static_cast<long>(bytes / 4));
+}
+#endif
 
 TEST(Spline, ReproducesACubicExactly) {
     // Not-a-knot reproduces any cubic, inside and beyond the table.
