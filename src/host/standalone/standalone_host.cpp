@@ -342,9 +342,12 @@ CallResult Call(int nlhs, std::vector<mxArray*> inputs) {
         for (mxArray* a : plhs) mxDestroyArray(a);
         throw;
     }
-    if (utIsInterruptPending()) {
-        // MATLAB answers a Ctrl-C that is still pending when a MEX call
-        // returns by ending the statement: nothing is assigned.
+    // The module leaves its outputs unassigned only when a Ctrl-C ended the
+    // call; the host then ends the statement and clears the interrupt. A
+    // call that assigned its outputs delivers them, and an interrupt that
+    // came in meanwhile stays pending for the host to answer afterwards:
+    // the outputs may hold lines already taken from the ring.
+    if (nlhs >= 1 && !plhs[0] && utIsInterruptPending()) {
         for (mxArray* a : plhs) mxDestroyArray(a);
         if (!interruptCheck.load()) interruptFlag = false;
         throw HostInterrupted{};
