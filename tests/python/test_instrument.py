@@ -1,6 +1,7 @@
 """varnelo against the simulated instrument: what read and configuration
 return, the module's messages as VarneloError, the one connection, the
-context manager's clean-up, and where printed text goes."""
+context manager's clean-up, where printed text goes, and failures (a connect
+that fails half-way, MemoryError) that leave nothing half-done."""
 import logging
 import time
 
