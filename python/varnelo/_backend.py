@@ -75,5 +75,6 @@ def _release_at_exit() -> None:
     # What MATLAB does when it exits while connected: the module's exit hook
     # stops a measurement and closes the connection (its receive thread must
     # end before the interpreter tears the process down), printing nothing.
+    # A read waiting on a daemon thread ends first and raises SystemExit there.
     for module in list(_loaded.values()):
         module.release_at_exit()

@@ -216,17 +216,34 @@ class Instrument:
         """Opens the first instrument that no other program holds and starts
         its receive thread (``Connect``, with ``'RingLines'`` when ring_lines is
         not the default). The banner and the instrument's information text go
-        to the "varnelo" logger."""
+        to the "varnelo" logger.
+
+        A connect that raises leaves nothing connected: when ``Connect`` fails
+        after opening the instrument (it did not answer the information
+        request, say), the module stays connected, so this disconnects before
+        raising. A connection that was already there stays as it was."""
         with _backend.connect_lock:
             holder = _backend.holder()
             if holder is not None and holder is not self._module:
                 # The other backend's module holds the connection: its own
                 # check raises "Device already connected.".
                 holder.call(0, "Connect")
-            if self.ring_lines == DEFAULT_RING_LINES:
-                self._call(0, "Connect")
-            else:
-                self._call(0, "Connect", "RingLines", float(self.ring_lines))
+            was_connected = self.connected
+            try:
+                if self.ring_lines == DEFAULT_RING_LINES:
+                    self._call(0, "Connect")
+                else:
+                    self._call(0, "Connect", "RingLines", float(self.ring_lines))
+            except BaseException:
+                if not was_connected and self.connected:
+                    self._disconnect_quietly()
+                raise
+
+    def _disconnect_quietly(self) -> None:
+        try:
+            self.disconnect()
+        except VarneloError:
+            _backend.logger.warning("Disconnect after a failed connect failed", exc_info=True)
 
     def disconnect(self) -> None:
         """Stops a running measurement and closes the connection (``Disconnect``)."""
@@ -270,7 +287,11 @@ class Instrument:
         its status output). Other Python threads run meanwhile; Ctrl-C raises
         KeyboardInterrupt within 100 ms and leaves the connection usable: the
         lines the interrupted read took come first in the next read, or are
-        counted in its ``lines_lost`` when newer lines overwrote them."""
+        counted in its ``lines_lost`` when newer lines overwrote them. A read
+        that has all its lines returns them; a Ctrl-C that came in meanwhile
+        is raised by the next command. Signal handlers run once the read has
+        returned, so one may call the instrument. ``MemoryError`` when the
+        arrays do not fit in memory; the connection stays usable."""
         data, status = self._call(2, "GetData", float(operator.index(n)))
         if data is None:
             # The module leaves its outputs unset only when interrupted, and

@@ -1,7 +1,8 @@
-// The host layer's print queue and the standalone host's spline.
+// The host layer's print queue, the standalone host's arrays and its spline.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <thread>
 #include <vector>
@@ -9,6 +10,10 @@
 #include "host/host.h"
 #include "host/standalone/spline.h"
 #include "host/standalone/standalone_host.h"
+
+#if defined(__linux__)
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -66,6 +71,23 @@ TEST(PrintQueue, OverflowIsCountedAndReported) {
     EXPECT_NE(text.find("(7 further messages from the receive thread were dropped)"),
               std::string::npos);
 }
+
+#if defined(__linux__) && !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+// The sanitizers' allocators write what they hand out; glibc's calloc does not.
+TEST(StandaloneArrays, ANewArrayCostsAddressSpaceNotMemory) {
+    auto resident = [] {
+        long size = 0, pages = 0;
+        FILE* statm = std::fopen("/proc/self/statm", "r");
+        EXPECT_EQ(std::fscanf(statm, "%ld %ld", &size, &pages), 2);
+        std::fclose(statm);
+        return pages * sysconf(_SC_PAGESIZE);
+    };
+    const long before = resident();
+    mxArray* a = standalone::Numeric(mxUINT8_CLASS, size_t{256} << 20, 1);
+    EXPECT_LT(resident() - before, 64L << 20);
+    mxDestroyArray(a);
+}
+#endif
 
 TEST(Spline, ReproducesACubicExactly) {
     // Not-a-knot reproduces any cubic, inside and beyond the table.

@@ -1,6 +1,7 @@
 """varnelo against the simulated instrument: what read and configuration
 return, the module's messages as VarneloError, the one connection, the
-context manager's clean-up, and where printed text goes."""
+context manager's clean-up, where printed text goes, and failures (a connect
+that fails half-way, MemoryError) that leave nothing half-done."""
 import logging
 import time
 
@@ -174,3 +175,27 @@ class TestPrinting:
         assert child.returncode == 0, child.stderr
         assert child.stdout.split() == ["True", "5", "False", "False"]
         assert "WARNING:Data collection timeout, polling period 24 ms." in child.stderr
+
+
+
+class TestFailures:
+    def test_connect_that_fails_after_opening_leaves_nothing_connected(self):
+        # No reply to the information request: Connect fails with the device open.
+        child = run_child("import varnelo\n"
+                          "for _ in range(2):\n"
+                          "    try:\n"
+                          "        with varnelo.Instrument(simulated=True): pass\n"
+                          "    except varnelo.VarneloError as e: print(e)\n",
+                          env={"VARNELO_SIM_SILENT": "2"})
+        assert child.stdout.splitlines() == ["Error: Device did not respond to command."] * 2
+
+    def test_memory_error_leaves_the_connection_usable(self):
+        child = run_child(
+            "import resource, varnelo\n"
+            "with varnelo.Instrument(simulated=True) as inst:\n"
+            "    inst.start()\n"
+            "    size = int(open('/proc/self/statm').read().split()[0]) * resource.getpagesize()\n"
+            "    resource.setrlimit(resource.RLIMIT_AS, (size + 2**30, resource.RLIM_INFINITY))\n"
+            "    try: inst.read(30_000_000)  # about 4.5 GB of arrays\n"
+            "    except MemoryError: print(len(inst.read(5)))\n")
+        assert (child.returncode, child.stdout) == (0, "5\n"), child.stderr

@@ -1,5 +1,6 @@
-"""read() while it waits: other Python threads run, and Ctrl-C ends it with
-KeyboardInterrupt, leaving the connection usable."""
+"""read() while it waits: other Python threads run, Ctrl-C ends it with
+KeyboardInterrupt and loses no line, a signal handler may call the
+instrument, and the exit ends a read on another thread."""
 import os
 import signal
 import subprocess
@@ -7,7 +8,11 @@ import sys
 import threading
 import time
 
+import pytest
+
 import varnelo
+
+from conftest import run_child
 
 
 def test_another_thread_makes_progress_during_read(inst):
@@ -71,3 +76,51 @@ def test_ctrl_c_ends_a_long_read_and_the_connection_stays_usable():
             child.kill()
     assert child.returncode == 0, err
     assert out.split() == ["interrupted", "20", "False", "True"]
+
+
+
+def test_a_signal_handler_may_stop_the_measurement_during_read(inst):
+    inst.set_sampling_divider(10)  # read(50) waits about 0.5 s
+    inst.start()
+    previous = signal.signal(signal.SIGALRM, lambda *_: inst.stop())
+    signal.setitimer(signal.ITIMER_REAL, 0.2)
+    try:
+        assert len(inst.read(50)) == 50
+    finally:
+        signal.signal(signal.SIGALRM, previous)
+    with pytest.raises(varnelo.VarneloError, match="not in measurement mode"):
+        inst.read(1)  # the handler's stop() took effect
+
+
+# The SIGINT comes while read(20) waits for the call lock that another
+# thread's read holds; it then waits about 20 ms for its lines, too short to
+# ask for Ctrl-C. Each read's gaps in the cycle count must be its lines_lost.
+LATE_CTRL_C = r"""
+import os, signal, threading, time, varnelo
+inst = varnelo.Instrument(simulated=True)
+inst.connect(); inst.start()
+reads, mine = [], []
+other = threading.Thread(target=lambda: reads.append(inst.read(300))); other.start()
+time.sleep(0.1); threading.Timer(0.1, os.kill, (os.getpid(), signal.SIGINT)).start()
+for n in (20, 1, 20):
+    try: mine.append(inst.read(n))
+    except KeyboardInterrupt: print("interrupted")
+other.join(); reads += mine
+for a, b in zip(reads, reads[1:]):
+    print(b.lines_lost == int(b.measurement_cycle_count[-1]) - int(a.measurement_cycle_count[-1]) - len(b))
+"""
+
+
+def test_ctrl_c_as_a_read_completes_loses_no_line_uncounted():
+    child = run_child(LATE_CTRL_C, timeout=60)
+    assert sorted(child.stdout.split()) == ["True", "True", "interrupted"], child.stderr
+
+
+def test_exit_ends_a_read_on_another_thread():
+    # 1,000 s of lines at divider 10: the exit must not wait for them.
+    child = run_child("import threading, time, varnelo\n"
+                      "inst = varnelo.Instrument(simulated=True)\n"
+                      "inst.connect(); inst.set_sampling_divider(10); inst.start()\n"
+                      "threading.Thread(target=inst.read, args=(100000,), daemon=True).start()\n"
+                      "time.sleep(0.5)\n", timeout=30)
+    assert (child.returncode, child.stderr) == (0, "")

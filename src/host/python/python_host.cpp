@@ -18,9 +18,13 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <csignal>
 #include <cstring>
+#include <exception>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "host/standalone/standalone_host.h"
@@ -48,12 +52,55 @@ thread_local bool inCall = false;
 PyObject* printHandler = nullptr;
 // varnelo.VarneloError, looked up once at import.
 PyObject* errorClass = nullptr;
-// The exception a signal handler raised while a call ran (KeyboardInterrupt
-// on Ctrl-C), kept until the call has returned and re-raised then. Only the
-// thread holding callLock touches it.
-PyObject* pendingType = nullptr;
-PyObject* pendingValue = nullptr;
-PyObject* pendingTrace = nullptr;
+// signal.getsignal and signal.default_int_handler, looked up once at import.
+PyObject* getSignal = nullptr;
+PyObject* defaultIntHandler = nullptr;
+// A Ctrl-C taken from Python while a call ran, kept until the call has
+// returned. Only the thread holding callLock touches it.
+bool ctrlCTaken = false;
+// A Ctrl-C taken during a call that then completed and delivered its
+// outputs: the thread it belongs to (0: none). Handed back to Python at that
+// thread's next call. Touched with the GIL held.
+unsigned long ctrlCDeferredFor = 0;
+// Set by the exit hook: a call in progress ends as if interrupted, and no
+// new one starts. Calls in flight are counted (with the GIL held) so that the
+// hook can wait for them to be back in Python before the interpreter goes.
+std::atomic<bool> exiting{false};
+std::atomic<int> callsInFlight{0};
+
+// ---- Ctrl-C ----
+
+// Takes a pending Ctrl-C from Python without running any signal handler, so
+// that no handler runs inside a call (one that calls the instrument would
+// find it busy). Only a SIGINT that Python's own handler would turn into
+// KeyboardInterrupt is taken; one for a handler of the user's own is put
+// back, and that handler runs, as all others do, once the call has returned.
+// GIL held; only the main thread ever sees one.
+bool TakeCtrlC() {
+    if (!PyOS_InterruptOccurred()) return false;
+    PyObject* handler = PyObject_CallFunction(getSignal, "i", SIGINT);
+    const bool ours = handler == defaultIntHandler;
+    if (handler) {
+        Py_DECREF(handler);
+    } else {
+        PyErr_Clear();
+    }
+    if (!ours) PyErr_SetInterrupt();
+    return ours;
+}
+
+// The module's utIsInterruptPending, asked between the waits of a waiting
+// GetData (at most 50 ms apart) and when a call returns with its outputs
+// unassigned. A Ctrl-C once taken stays pending until the call has returned;
+// the module then ends the call as MATLAB expects, with its outputs
+// unassigned. From the exit hook on it answers yes without taking the GIL:
+// a thread that takes it while the interpreter finalises does not return.
+bool PythonInterruptPending() {
+    if (exiting.load() || ctrlCTaken) return true;
+    py::gil_scoped_acquire gil;
+    ctrlCTaken = TakeCtrlC();
+    return ctrlCTaken;
+}
 
 // ---- Printing ----
 
@@ -61,6 +108,9 @@ PyObject* pendingTrace = nullptr;
 // releases it), so it takes the GIL for the handler.
 void SendPrintToPython(const char* text) {
     py::gil_scoped_acquire gil;
+    // A pending Ctrl-C would otherwise become KeyboardInterrupt inside the
+    // handler, where nothing could answer it.
+    if (!ctrlCTaken) ctrlCTaken = TakeCtrlC();
     // Our own reference: another thread may replace the handler while this
     // one runs Python code.
     PyObject* handler = printHandler;
@@ -77,21 +127,6 @@ void SendPrintToPython(const char* text) {
         PyErr_WriteUnraisable(handler);
     }
     Py_DECREF(handler);
-}
-
-// ---- Ctrl-C ----
-
-// The module's utIsInterruptPending, asked between the waits of a waiting
-// GetData (at most 50 ms apart) and once when a call returns. Python's
-// SIGINT handler only sets a flag; running the handlers here turns it into
-// KeyboardInterrupt, which is kept for the end of the call. The module then
-// ends the call as MATLAB expects: it returns with its outputs unassigned.
-bool PythonInterruptPending() {
-    if (pendingType) return true;  // stays pending until the call has returned
-    py::gil_scoped_acquire gil;
-    if (PyErr_CheckSignals() == 0) return false;  // handlers run on the main thread only
-    PyErr_Fetch(&pendingType, &pendingValue, &pendingTrace);
-    return pendingType != nullptr;
 }
 
 // ---- Python values to mx arrays ----
@@ -255,9 +290,20 @@ std::string ErrorText(std::string text) {
 
 // ---- Calls ----
 
+[[noreturn]] void Raise(PyObject* type, const char* text) {
+    PyErr_SetString(type, text);
+    throw py::error_already_set();
+}
+
 // call(nargout, command, *arguments): one mexFunction call with nargout
 // outputs. Returns the outputs as a tuple of length nargout (None for an
 // output the module left unset).
+//
+// Ctrl-C: a call that Ctrl-C ended raises KeyboardInterrupt (the lines a
+// GetData had taken are back in the ring). A call that completed delivers
+// its outputs, even when Ctrl-C came in meanwhile: Python would otherwise
+// raise it as soon as the call returns, before the caller has the lines, so
+// it is taken here and raised at this thread's next call.
 py::tuple Call(int nargout, py::args arguments) {
     if (nargout < 0) throw py::value_error("nargout must not be negative");
     if (inCall) {
@@ -265,6 +311,18 @@ py::tuple Call(int nargout, py::args arguments) {
             "varnelo: an instrument command was called while another runs on this thread "
             "(from a logging handler?)");
     }
+    if (exiting.load()) Raise(PyExc_SystemExit, "varnelo: the interpreter is exiting");
+    if (ctrlCDeferredFor != 0 && ctrlCDeferredFor == PyThread_get_thread_ident()) {
+        // Given back to Python, whose SIGINT handler (its own, unless the
+        // program has replaced it since) answers it.
+        ctrlCDeferredFor = 0;
+        PyErr_SetInterrupt();
+        if (PyErr_CheckSignals() != 0) throw py::error_already_set();
+    }
+    struct InFlight {
+        InFlight() { ++callsInFlight; }
+        ~InFlight() { --callsInFlight; }
+    } inFlight;
     ArrayList inputs;
     for (size_t i = 0; i < arguments.size(); ++i)
         inputs.arrays.push_back(ToArray(arguments[i], i + 1));
@@ -273,55 +331,72 @@ py::tuple Call(int nargout, py::args arguments) {
     std::string error;
     bool failed = false;
     bool interrupted = false;
-    PyObject *raisedType = nullptr, *raisedValue = nullptr, *raisedTrace = nullptr;
+    bool refused = false;
+    bool ctrlC = false;
+    std::exception_ptr otherError;
     {
         py::gil_scoped_release release;
         std::lock_guard<std::mutex> guard(callLock);
-        inCall = true;
-        try {
-            result = standalone::Call(nargout, inputs.Release());
-        } catch (const standalone::HostError& e) {
-            error = e.message;
-            failed = true;
-        } catch (const standalone::HostInterrupted&) {
-            interrupted = true;
+        // Reset on every way out: a call that failed in any way leaves the
+        // next one free to run.
+        struct InCall {
+            InCall() { inCall = true; }
+            ~InCall() { inCall = false; }
+        } mark;
+        if (exiting.load()) {
+            refused = true;  // waited for callLock while the exit hook ran
+        } else {
+            try {
+                result = standalone::Call(nargout, inputs.Release());
+            } catch (const standalone::HostError& e) {
+                error = e.message;
+                failed = true;
+            } catch (const standalone::HostInterrupted&) {
+                interrupted = true;
+            } catch (...) {
+                // std::bad_alloc above all; raised below, once the GIL is back.
+                otherError = std::current_exception();
+            }
         }
-        inCall = false;
         connected.store(mexIsLocked());
-        // Taken out under callLock (only pointers move, no reference
-        // changes hands), raised below once the GIL is back.
-        std::swap(raisedType, pendingType);
-        std::swap(raisedValue, pendingValue);
-        std::swap(raisedTrace, pendingTrace);
+        std::swap(ctrlC, ctrlCTaken);
     }
-    if (raisedType) {
-        // The user's Ctrl-C (or whatever a signal handler raised) wins over
-        // the command's own result.
-        PyErr_Restore(raisedType, raisedValue, raisedTrace);
-        throw py::error_already_set();
+    if (refused || (interrupted && exiting.load()))
+        Raise(PyExc_SystemExit, "varnelo: the interpreter is exiting");
+    if (!failed && !interrupted && !otherError && nargout > 0) {
+        if (ctrlC || TakeCtrlC()) ctrlCDeferredFor = PyThread_get_thread_ident();
+        py::tuple outputs(static_cast<size_t>(nargout));
+        for (size_t i = 0; i < static_cast<size_t>(nargout); ++i)
+            outputs[i] = FromArray(result.outputs[i]);
+        return outputs;
     }
-    if (interrupted) {
+    // Without outputs to deliver, the user's Ctrl-C wins over the result.
+    if (interrupted || ctrlC) {
         PyErr_SetNone(PyExc_KeyboardInterrupt);
         throw py::error_already_set();
     }
-    if (failed) {
-        PyErr_SetString(errorClass, ErrorText(error).c_str());
-        throw py::error_already_set();
-    }
-    py::tuple outputs(static_cast<size_t>(nargout));
-    for (size_t i = 0; i < static_cast<size_t>(nargout); ++i)
-        outputs[i] = FromArray(result.outputs[i]);
-    return outputs;
+    if (otherError) std::rethrow_exception(otherError);
+    if (failed) Raise(errorClass, ErrorText(error).c_str());
+    return py::tuple(0);
 }
 
 // What the host does when it unloads the module or exits: the module's exit
-// hook closes a connection left open, without a message.
+// hook closes a connection left open, without a message. A call in progress
+// on another thread (a read on a daemon thread) ends first, as if
+// interrupted, and raises SystemExit there, which ends that thread quietly.
 void ReleaseAtExit() {
+    exiting.store(true);
     py::gil_scoped_release release;
-    std::lock_guard<std::mutex> guard(callLock);
-    standalone::RunAtExit();
-    while (mexIsLocked()) mexUnlock();
-    connected.store(false);
+    {
+        std::lock_guard<std::mutex> guard(callLock);
+        standalone::RunAtExit();
+        while (mexIsLocked()) mexUnlock();
+        connected.store(false);
+    }
+    // Those calls need the GIL once more to return to Python; the
+    // interpreter must not be finalised while they are still in here.
+    for (int i = 0; i < 2000 && callsInFlight.load() > 0; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
 }  // namespace
@@ -333,6 +408,9 @@ PYBIND11_MODULE(VARNELO_PYTHON_MODULE, m) {
 
     py::object error = py::module_::import("varnelo.errors").attr("VarneloError");
     errorClass = error.release().ptr();
+    py::module_ signalModule = py::module_::import("signal");
+    getSignal = py::object(signalModule.attr("getsignal")).release().ptr();
+    defaultIntHandler = py::object(signalModule.attr("default_int_handler")).release().ptr();
     standalone::SetPrintSink(SendPrintToPython);
     standalone::SetInterruptCheck(PythonInterruptPending);
 
@@ -342,7 +420,8 @@ PYBIND11_MODULE(VARNELO_PYTHON_MODULE, m) {
     m.def("is_connected", [] { return connected.load(); },
           "Whether this backend's module holds a connection (as of its latest call).");
     m.def("release_at_exit", &ReleaseAtExit,
-          "Closes a connection left open, as the host does at exit; prints nothing.");
+          "Closes a connection left open, as the host does at exit; prints nothing. A call "
+          "in progress on another thread ends first; every later call raises SystemExit.");
     m.def("set_print_handler", [](py::object handler) {
         PyObject* previous = printHandler;
         printHandler = handler.is_none() ? nullptr : handler.release().ptr();

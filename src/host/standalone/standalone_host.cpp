@@ -11,20 +11,59 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <memory>
 #include <mutex>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "host/standalone/spline.h"
 #include "host/utf8.h"
 
+namespace {
+
+// An array's data: zeroed by calloc, as the hosts allocate it, so that pages
+// the module never fills are never touched (a large GetData costs address
+// space, not memory, until its lines come). Throws std::bad_alloc when
+// there is not enough.
+class ZeroedBytes {
+public:
+    ZeroedBytes() = default;
+    explicit ZeroedBytes(size_t size) : size_(size) {
+        if (size == 0) return;
+        data_ = static_cast<uint8_t*>(std::calloc(size, 1));
+        if (!data_) throw std::bad_alloc();
+    }
+    ZeroedBytes(ZeroedBytes&& other) noexcept : data_(other.data_), size_(other.size_) {
+        other.data_ = nullptr;
+        other.size_ = 0;
+    }
+    ZeroedBytes& operator=(ZeroedBytes&& other) noexcept {
+        std::swap(data_, other.data_);
+        std::swap(size_, other.size_);
+        return *this;
+    }
+    ZeroedBytes(const ZeroedBytes&) = delete;
+    ZeroedBytes& operator=(const ZeroedBytes&) = delete;
+    ~ZeroedBytes() { std::free(data_); }
+    uint8_t* data() const { return data_; }
+    size_t size() const { return size_; }
+    uint8_t& operator[](size_t i) { return data_[i]; }
+
+private:
+    uint8_t* data_ = nullptr;
+    size_t size_ = 0;
+};
+
+}  // namespace
+
 struct mxArray_tag {
     mxClassID classId = mxDOUBLE_CLASS;
     std::vector<size_t> dims{0, 0};
     bool complex = false;
     bool sparse = false;
-    std::vector<uint8_t> real;
-    std::vector<uint8_t> imag;
+    ZeroedBytes real;
+    ZeroedBytes imag;
     std::vector<std::string> fieldNames;  // structures: 1 x 1 only
     std::vector<mxArray*> fields;
 };
@@ -63,15 +102,15 @@ mxArray* NewArray(mxClassID c, std::vector<size_t> dims, bool complex) {
     // One dimension gives a column, as MATLAB shapes it.
     if (dims.size() == 1) dims.push_back(1);
     if (dims.empty()) dims = {0, 0};
-    auto* a = new mxArray_tag;
+    std::unique_ptr<mxArray_tag> a(new mxArray_tag);
     a->classId = c;
     a->dims = dims;
     a->complex = complex;
-    size_t bytes = Count(a) * ElementSize(c);
-    a->real.assign(bytes, 0);
-    if (complex) a->imag.assign(bytes, 0);
+    size_t bytes = Count(a.get()) * ElementSize(c);
+    a->real = ZeroedBytes(bytes);
+    if (complex) a->imag = ZeroedBytes(bytes);
     ++liveArrays;
-    return a;
+    return a.release();
 }
 
 double ElementAsDouble(const mxArray* a, size_t i) {
@@ -316,9 +355,12 @@ CallResult Call(int nlhs, std::vector<mxArray*> inputs) {
         for (mxArray* a : plhs) mxDestroyArray(a);
         throw;
     }
-    if (utIsInterruptPending()) {
-        // MATLAB answers a Ctrl-C that is still pending when a MEX call
-        // returns by ending the statement: nothing is assigned.
+    // The module leaves its outputs unassigned only when a Ctrl-C ended the
+    // call; the host then ends the statement and clears the interrupt. A
+    // call that assigned its outputs delivers them, and an interrupt that
+    // came in meanwhile stays pending for the host to answer afterwards:
+    // the outputs may hold lines already taken from the ring.
+    if (nlhs >= 1 && !plhs[0] && utIsInterruptPending()) {
         for (mxArray* a : plhs) mxDestroyArray(a);
         if (!interruptCheck.load()) interruptFlag = false;
         throw HostInterrupted{};

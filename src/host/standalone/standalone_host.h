@@ -15,8 +15,10 @@ struct HostError {
     std::string message;
 };
 
-// What Call throws when mexFunction returned with an interrupt pending: the
-// host handles the interrupt (and clears it), as MATLAB does on Ctrl-C.
+// What Call throws when mexFunction returned with its outputs unassigned and
+// an interrupt pending (Ctrl-C ended the call): the host handles the
+// interrupt and clears it. A call that assigned its outputs returns them;
+// an interrupt pending then is left for the host to answer after the call.
 struct HostInterrupted {};
 
 // Results of one mexFunction call. Owns the output arrays.
@@ -33,8 +35,9 @@ struct CallResult {
 
 // Calls mexFunction with nlhs outputs and the given inputs (the first is the
 // command word). The inputs are consumed (destroyed after the call). Throws
-// HostError when the module raised an error, HostInterrupted when the call
-// ended on a pending interrupt.
+// HostError when the module raised an error, HostInterrupted when an
+// interrupt ended the call, and std::bad_alloc when an array could not be
+// allocated.
 CallResult Call(int nlhs, std::vector<mxArray*> inputs);
 
 // Argument makers.
