@@ -100,8 +100,11 @@ check example_medians_csv medians_csv
 
 record_session() {
   PYTHONPATH=$PACKAGE_DIR "$PY" "$ROOT/examples/python/record_session.py" --seconds 1 || return 1
-  PYTHONPATH=$PACKAGE_DIR "$PY" -m varnelo info session.vnrec | grep -q "Marker *back to 128" ||
-    { echo "session.vnrec lacks its markers"; return 1; }
+  # The whole output first: grep -q quitting early would end info with a
+  # broken pipe, which pipefail counts as a failure.
+  local info
+  info=$(PYTHONPATH=$PACKAGE_DIR "$PY" -m varnelo info session.vnrec) || return 1
+  grep -q "Marker *back to 128" <<<"$info" || { echo "session.vnrec lacks its markers"; return 1; }
 }
 check example_record_session record_session
 
