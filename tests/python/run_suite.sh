@@ -72,7 +72,9 @@ assert lines.impedance_module.shape == (10, 15)
 print("installed varnelo", varnelo.__version__, "from", sys.argv[1])
 PYEOF
   # The console script pip made beside the package.
-  PYTHONPATH=$WORK/site "$WORK/site/bin/varnelo" info --help | grep -q "^usage: varnelo info" ||
+  local usage
+  usage=$(PYTHONPATH=$WORK/site "$WORK/site/bin/varnelo" info --help) &&
+    grep -q "^usage: varnelo info" <<<"$usage" ||
     { echo "the varnelo console script is missing or does not run"; return 1; }
 }
 check install install_and_import
