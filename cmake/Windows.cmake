@@ -58,7 +58,13 @@ if(VARNELO_TESTS)
   add_compile_definitions(_USE_MATH_DEFINES)
 
   # Test programs run under Wine through this wrapper, which keeps Wine's
-  # prefix and its XDG files inside the build tree and Wine quiet.
+  # prefix and its XDG files inside the build tree. Wine's own error
+  # messages stay on (fixme-all hides only its notes on unfinished parts):
+  # when Wine cannot load a program they are all there is to say why, as
+  # the program then exits at once having printed nothing. Every program run
+  # here is a GoogleTest program, whose runner prints "Running main() from"
+  # first; one that failed without that line never started, and the wrapper
+  # says so, as a fault of the harness rather than a test result.
   set(VARNELO_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine/prefix)
   set(VARNELO_WINE_HOME ${CMAKE_BINARY_DIR}/wine)
   find_program(VARNELO_WINE64 NAMES wine64 PATHS /usr/lib/wine NO_DEFAULT_PATH)
@@ -72,11 +78,27 @@ if(VARNELO_TESTS)
 : \"\${XDG_CONFIG_HOME:=${VARNELO_WINE_HOME}/xdg/config}\"
 : \"\${XDG_DATA_HOME:=${VARNELO_WINE_HOME}/xdg/data}\"
 : \"\${XDG_CACHE_HOME:=${VARNELO_WINE_HOME}/xdg/cache}\"
-: \"\${WINEDEBUG:=-all}\"
+: \"\${WINEDEBUG:=fixme-all}\"
 : \"\${WINEDLLOVERRIDES:=winemenubuilder.exe=d;mscoree=d;mshtml=d}\"
 export WINEPREFIX XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME WINEDEBUG WINEDLLOVERRIDES
 export WINEARCH=win64
-exec \"${VARNELO_WINE64}\" \"\$@\"
+mkdir -p \"${VARNELO_WINE_HOME}/runs\"
+seen=\$(mktemp \"${VARNELO_WINE_HOME}/runs/stdout.XXXXXX\") || exit 125
+# The program's standard output reaches the caller through tee, which keeps
+# a copy; Wine gets neither descriptor 3 nor 4, so nothing it leaves
+# running can hold this script open.
+exec 4>&1
+status=\$( { { \"${VARNELO_WINE64}\" \"\$@\" 3>&- 4>&-; echo \$? >&3; } | tee \"\$seen\" >&4; } 3>&1 )
+exec 4>&-
+: \"\${status:=125}\"
+if [ \"\$status\" != 0 ] && ! grep -q '^Running main() from ' \"\$seen\"; then
+  echo \"wine-run: HARNESS FAILURE, not a test result: Wine did not start \$1\" \\
+       \"(exit status \$status, and its test runner never printed its first line).\" \\
+       \"Wine's own messages about it, if any, are just above; its background\" \\
+       \"services write to ${VARNELO_WINE_HOME}/session.log.\" >&2
+fi
+rm -f \"\$seen\"
+exit \"\$status\"
 ")
   file(CHMOD ${CMAKE_BINARY_DIR}/wine-run.sh
     PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

@@ -2,7 +2,8 @@ function build_mex(varargin)
 %BUILD_MEX Build VarneloControl.mexw64 from the sources with MATLAB's mex.
 %   BUILD_MEX builds the module into this folder (matlab/). It needs 64-bit
 %   MATLAB on Windows and a C++17 compiler chosen with "mex -setup C++":
-%   the MinGW-w64 add-on or Microsoft Visual C++ 2017 or later.
+%   the MinGW-w64 add-on 8.1 or later, or Microsoft Visual C++ 2017 (15.3)
+%   or later. docs/windows.md says what to do when -lut is not found.
 %
 %   BUILD_MEX(OPTION, ...) passes further options to mex, e.g. '-v'.
 %
@@ -41,7 +42,13 @@ else
     flags = {'CXXFLAGS=$CXXFLAGS -std=c++17', 'LDFLAGS=$LDFLAGS -static'};
 end
 
-mex('-R2017b', ['-I' src], flags{:}, varargin{:}, ...
+% The system headers declare what Windows 10, the oldest Windows the module
+% runs on, offers: older MinGW-w64 headers (the MATLAB add-on's among them)
+% otherwise default to Windows XP's, without the Windows 8 calls the
+% platform layer makes.
+windows = {'-D_WIN32_WINNT=0x0A00', '-DWINVER=0x0A00'};
+
+mex('-R2017b', ['-I' src], windows{:}, flags{:}, varargin{:}, ...
     '-outdir', here, '-output', 'VarneloControl', ...
     sources{:}, '-lwinusb', '-lsetupapi', '-lwinmm', '-lut');
 fprintf('Built %s\n', fullfile(here, ['VarneloControl.' mexext]));

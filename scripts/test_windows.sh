@@ -17,37 +17,81 @@ cmake -S "$ROOT" -B "$BUILD" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$BUILD" -j"$JOBS"
 
-# Everything of Wine stays in the build tree.
-export WINEPREFIX="$BUILD/wine/prefix"
+# Everything of Wine stays in the build tree. Wine's error messages stay on
+# (see wine-run.sh): they say why a program could not start.
+WINE_HOME="$BUILD/wine"
+export WINEPREFIX="$WINE_HOME/prefix"
 export WINEARCH=win64
-export WINEDEBUG=-all
+export WINEDEBUG=fixme-all
 export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
-export XDG_CONFIG_HOME="$BUILD/wine/xdg/config"
-export XDG_DATA_HOME="$BUILD/wine/xdg/data"
-export XDG_CACHE_HOME="$BUILD/wine/xdg/cache"
+export XDG_CONFIG_HOME="$WINE_HOME/xdg/config"
+export XDG_DATA_HOME="$WINE_HOME/xdg/data"
+export XDG_CACHE_HOME="$WINE_HOME/xdg/cache"
 export DISPLAY=
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
 
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
+# Wine's own output while the prefix is made, and while this run's session
+# lasts (its background services keep writing there).
+CREATE_LOG="$WINE_HOME/create.log"
+SESSION_LOG="$WINE_HOME/session.log"
+READY="$WINE_HOME/prefix.ready"
+
+# A fault of the harness ends the run before any test, with Wine's output.
+harness_failure() {
+  echo "test_windows: HARNESS FAILURE, no test was run: $1"
+  echo "test_windows: Wine's output ($2):"
+  tail -n 40 "$2" | sed 's/^/  | /'
+  exit 1
+}
+
+# A prefix is used once its making has ended; one that an interrupted run
+# left half made is made again from nothing.
+if [ ! -f "$READY" ] || [ ! -f "$WINEPREFIX/system.reg" ]; then
+  "$WINE_DIR/wineserver" -k >/dev/null 2>&1 || true
+  rm -rf "$WINEPREFIX" "$READY"
   echo "test_windows: creating the Wine prefix in $WINEPREFIX"
-  "$WINE_DIR/wine64" wineboot -i >/dev/null 2>&1 || true
+  status=0
+  "$WINE_DIR/wine64" wineboot -i </dev/null >"$CREATE_LOG" 2>&1 || status=$?
+  # The making ends when its server does, with the registry on disk.
   "$WINE_DIR/wineserver" -w
+  [ "$status" -eq 0 ] || harness_failure "wineboot -i ended with status $status" "$CREATE_LOG"
+  for made in system.reg user.reg .update-timestamp drive_c/windows/system32/kernel32.dll; do
+    [ -e "$WINEPREFIX/$made" ] || harness_failure "the new prefix has no $made" "$CREATE_LOG"
+  done
+  touch "$READY"
 fi
 
 # One persistent wineserver for the whole run: each program then starts in
-# a fraction of a second. The warm-up program starts Wine's background
-# services with their output away from ctest's pipes (which they would
-# otherwise inherit and keep open, so that ctest never finishes).
-# A server left running for this prefix (exit status 2) is used as it is.
-"$WINE_DIR/wineserver" -p || [ $? -eq 2 ]
+# a fraction of a second. A server left running for this prefix (exit
+# status 2) is used as it is.
+: >"$SESSION_LOG"
+"$WINE_DIR/wineserver" -p >>"$SESSION_LOG" 2>&1 || [ $? -eq 2 ] ||
+  harness_failure "the wineserver did not start" "$SESSION_LOG"
 trap '"$WINE_DIR/wineserver" -k >/dev/null 2>&1 || true' EXIT
-"$WINE_DIR/wine64" cmd /c exit </dev/null >/dev/null 2>&1 || true
+# The session's first program waits until Wine's boot (services, devices)
+# has finished; those services keep its output, so it goes to the session
+# log rather than to ctest's pipes, which they would otherwise hold open so
+# that ctest never finishes. Then one test program must start as the tests
+# will: the prefix is ready only when it does.
+"$WINE_DIR/wine64" cmd /c echo wine-session-ready </dev/null >>"$SESSION_LOG" 2>&1 &&
+  grep -q wine-session-ready "$SESSION_LOG" ||
+  harness_failure "Wine's first program of the session did not run" "$SESSION_LOG"
+"$BUILD/wine-run.sh" "$BUILD/tests/platform_tests.exe" --gtest_list_tests </dev/null >>"$SESSION_LOG" 2>&1 ||
+  harness_failure "a test program did not start under Wine" "$SESSION_LOG"
 
 # shellcheck disable=SC2086
 # One test at a time: the suites carry real 100 ms reply deadlines, and two
 # Wine processes on two cores keep each other's threads waiting past them.
+# Failed tests are not run again.
+CTEST_LOG="$WINE_HOME/ctest.log"
 status=0
-ctest --test-dir "$BUILD" --output-on-failure -j1 --timeout 300 ${CTEST_ARGS:-} || status=$?
+ctest --test-dir "$BUILD" --output-on-failure -j1 --timeout 300 ${CTEST_ARGS:-} 2>&1 |
+  tee "$CTEST_LOG" || status=$?
+not_started=$(grep -c '^wine-run: HARNESS FAILURE' "$CTEST_LOG" || true)
+if [ "$not_started" -gt 0 ]; then
+  echo "test_windows: HARNESS FAILURE: Wine did not start $not_started of the test programs" \
+       "(the wine-run lines above); those failures are not test results."
+fi
 
 # The recording that WinUsbModule.RecordsToAFileNamedOutsideAscii made with
 # the Windows module, read back on Linux by the MATLAB reader in Octave.

@@ -15,6 +15,7 @@
 #include <cstring>
 #include <map>
 #include <mutex>
+#include <stdexcept>
 #include <thread>
 
 #include "usb/usb_device.h"
@@ -65,15 +66,25 @@ struct FakeList {
     std::vector<std::string> paths;
 };
 
+struct State;
+void RemoveDeviceFilesLocked(State& state, bool report);
+
 struct State {
     std::mutex mutex;
     ClassState classState = ClassState::Present;
     std::vector<Interface> interfaces;
     std::vector<DeviceFile> files;
-    std::string directory;
+    std::string directory;  // this process's own folder, with a trailing backslash
     Faults faults;
     Counters counters;
     std::map<Opened*, size_t> opened;
+
+    // The process's folder goes with it, so that none piles up in the
+    // prefix. A file still held open stays; nothing can be reported now.
+    ~State() {
+        RemoveDeviceFilesLocked(*this, false);
+        if (!directory.empty()) RemoveDirectoryA(directory.substr(0, directory.size() - 1).c_str());
+    }
 };
 
 State& TheState() {
@@ -206,34 +217,61 @@ bool FileIdentity(HANDLE file, DWORD* volume, DWORD* high, DWORD* low) {
     return true;
 }
 
-void RemoveDeviceFilesLocked(State& state) {
-    for (const DeviceFile& file : state.files) {
-        if (file.directory) {
-            RemoveDirectoryA(file.path.c_str());
-        } else {
-            DeleteFileA(file.path.c_str());
-        }
-        if (!file.decoy.empty()) DeleteFileA(file.decoy.c_str());
-    }
-    state.files.clear();
+// The stand-ins could not lay out their own files: a fault of the test
+// set-up, which must not pass for a fault of the module under test.
+[[noreturn]] void SetUpFailed(const std::string& what, DWORD code) {
+    throw std::runtime_error("WinUSB stand-in set-up failed (the test harness, not the module): " +
+                             what + ": error " + std::to_string(code));
 }
 
-std::string WorkDirectory(State& state) {
-    if (state.directory.empty()) {
-        char temp[MAX_PATH] = {};
-        GetTempPathA(MAX_PATH, temp);
-        state.directory = std::string(temp) + "varnelo-standin-" +
-                          std::to_string(GetCurrentProcessId());
-        CreateDirectoryA(state.directory.c_str(), nullptr);
-        state.directory += "\\";
+void RemoveDeviceFilesLocked(State& state, bool report) {
+    std::string failed;
+    DWORD code = 0;
+    const auto remove = [&](const std::string& path, bool directory) {
+        if (directory ? RemoveDirectoryA(path.c_str()) : DeleteFileA(path.c_str())) return;
+        if (failed.empty()) {
+            failed = path;
+            code = GetLastError();
+        }
+    };
+    for (const DeviceFile& file : state.files) {
+        remove(file.path, file.directory);
+        if (!file.decoy.empty()) remove(file.decoy, false);
     }
-    return state.directory;
+    state.files.clear();
+    if (report && !failed.empty()) SetUpFailed("cannot remove " + failed, code);
+}
+
+// The process's own folder, made on first use. Wine reuses process ids,
+// within a run and in the next run's server, so a name made of the id alone
+// may be an earlier process's folder, files and all: the name also carries
+// the time, and the folder must be new.
+std::string WorkDirectory(State& state) {
+    if (!state.directory.empty()) return state.directory;
+    char temp[MAX_PATH + 1] = {};
+    const DWORD length = GetTempPathA(sizeof temp, temp);
+    if (length == 0 || length > MAX_PATH) SetUpFailed("no temporary folder", GetLastError());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        LARGE_INTEGER now{};
+        QueryPerformanceCounter(&now);
+        const std::string path = std::string(temp) + "varnelo-standin-" +
+                                 std::to_string(GetCurrentProcessId()) + "-" +
+                                 std::to_string(now.QuadPart + attempt);
+        if (CreateDirectoryA(path.c_str(), nullptr)) {
+            state.directory = path + "\\";
+            return state.directory;
+        }
+        const DWORD code = GetLastError();
+        if (code != ERROR_ALREADY_EXISTS) SetUpFailed("cannot create the folder " + path, code);
+    }
+    SetUpFailed("no new folder in " + std::string(temp), ERROR_ALREADY_EXISTS);
 }
 
 void CreateFileOfPath(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    if (file == INVALID_HANDLE_VALUE) SetUpFailed("cannot create " + path, GetLastError());
+    CloseHandle(file);
 }
 
 void CreateDeviceFilesLocked(State& state) {
@@ -253,16 +291,21 @@ void CreateDeviceFilesLocked(State& state) {
             CreateFileOfPath(file.decoy);
         }
         if (file.directory) {
-            CreateDirectoryA(file.path.c_str(), nullptr);
+            if (!CreateDirectoryA(file.path.c_str(), nullptr)) {
+                SetUpFailed("cannot create " + file.path, GetLastError());
+            }
         } else {
             CreateFileOfPath(file.path);
             HANDLE handle = CreateFileA(file.path.c_str(), GENERIC_READ,
                                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-            if (handle != INVALID_HANDLE_VALUE) {
-                FileIdentity(handle, &file.volume, &file.indexHigh, &file.indexLow);
-                CloseHandle(handle);
+            if (handle == INVALID_HANDLE_VALUE ||
+                !FileIdentity(handle, &file.volume, &file.indexHigh, &file.indexLow)) {
+                const DWORD code = GetLastError();
+                if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
+                SetUpFailed("cannot read the identity of " + file.path, code);
             }
+            CloseHandle(handle);
         }
         state.files.push_back(file);
     }
@@ -290,7 +333,7 @@ void Reset() {
     state.classState = ClassState::Present;
     state.faults = Faults{};
     state.counters = Counters{};
-    RemoveDeviceFilesLocked(state);
+    RemoveDeviceFilesLocked(state, true);
     state.interfaces.assign(1, Interface{});
     CreateDeviceFilesLocked(state);
 }
@@ -303,7 +346,7 @@ void SetClassState(ClassState classState) {
 void SetInterfaces(const std::vector<Interface>& interfaces) {
     State& state = TheState();
     std::lock_guard<std::mutex> lock(state.mutex);
-    RemoveDeviceFilesLocked(state);
+    RemoveDeviceFilesLocked(state, true);
     state.interfaces = interfaces;
     CreateDeviceFilesLocked(state);
 }

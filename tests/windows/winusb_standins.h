@@ -90,6 +90,11 @@ struct Counters {
 // reads the last error after its releases is caught.
 constexpr DWORD kReleaseNoise = 0x4E01;
 
+// The device files lie in a folder of the process's own under %TEMP%, new
+// when the process first needs it and removed when it ends. When Reset or
+// SetInterfaces cannot lay them out they throw std::runtime_error, whose
+// text says that the stand-ins' set-up failed, not the module.
+//
 // Back to the start: class present, one default interface, no faults. Every
 // interface must be closed.
 void Reset();
