@@ -27,3 +27,9 @@ echo "python: $PY"
 VARNELO_SIM_LINE_RATE=100000 PYTHONPATH=$PWD/$BUILD_DIR/python "$PY" tests/bench/python_read.py
 # Reading recordings: read_recording next to numpy.fromfile, and export.
 PYTHONPATH=$PWD/$BUILD_DIR/python "$PY" tests/bench/python_recording.py "$BUILD_DIR"
+# Recording: 60 s at 100,000 lines/s with no GetData, the writer's CPU at
+# 1,000 lines/s, and VarneloReadRecording next to a bare fread.
+"$BUILD_DIR/tests/bench/recording_bench" rate 100000 60
+"$BUILD_DIR/tests/bench/recording_bench" cpu 0 60
+VARNELO_SIM_LINE_RATE=100000 "${OCTAVE[@]}" \
+  --eval "addpath('$PWD/$BUILD_DIR/sim'); run('tests/bench/octave_read_recording.m')"
