@@ -67,6 +67,9 @@ uint64_t SlotOffset(uint32_t slot) {
 
 const char kWriteFailed[] = "Unable to write recording file";
 
+// QueueEvent's slot for an event that takes the next free slots.
+constexpr uint32_t kNextFreeSlot = UINT32_MAX;
+
 }  // namespace
 
 struct Recording {
@@ -88,7 +91,7 @@ struct Recording {
     int64_t gapTime = 0;                // receive time of the first of them
     uint32_t nextSlot = 0;              // the event area's first free slot
     struct {
-        uint32_t slot = UINT32_MAX;     // none yet
+        uint32_t slot = kNextFreeSlot;  // none yet
         uint64_t line = 0;
         uint64_t lines = 0;
         int64_t time = 0;
@@ -109,15 +112,15 @@ struct Recording {
 
 namespace {
 
-// Builds an event and its text records and queues them for slots below
-// slotLimit. The caller holds producerLock. False when they do not fit.
+// Builds an event and its text records and queues them: in the next free
+// slots below slotLimit, or over an earlier event at slot. The caller holds
+// producerLock. False when they do not fit.
 bool QueueEvent(Recording* r, uint32_t slotLimit, const char* name, const std::string& text,
                 uint64_t value, int64_t time, uint64_t line, uint32_t slot) {
     const size_t textBytes = WholeCharacters(text, MAX_EVENT_TEXT);
     const size_t rest = textBytes > EVENT_TEXT_HERE ? textBytes - EVENT_TEXT_HERE : 0;
     const uint32_t records = 1 + static_cast<uint32_t>((rest + TEXT_RECORD_BYTES - 1) / TEXT_RECORD_BYTES);
-    const bool append = slot == UINT32_MAX;
-    if (append) {
+    if (slot == kNextFreeSlot) {
         if (r->nextSlot + records > slotLimit) return false;
         slot = r->nextSlot;
         r->nextSlot += records;
@@ -154,12 +157,12 @@ void QueueGap(Recording* r) {
     auto& last = r->lastGap;
     const uint64_t line = r->accepted.load(std::memory_order_relaxed);
     if (QueueEvent(r, r->limits.eventSlots - 1, EVENT_GAP, std::to_string(r->gapLines),
-                   r->gapLines, r->gapTime, line, UINT32_MAX)) {
+                   r->gapLines, r->gapTime, line, kNextFreeSlot)) {
         last.slot = r->events.back().slot;
         last.line = line;
         last.lines = r->gapLines;
         last.time = r->gapTime;
-    } else if (last.slot != UINT32_MAX) {
+    } else if (last.slot != kNextFreeSlot) {
         last.lines += r->gapLines;
         QueueEvent(r, r->limits.eventSlots, EVENT_GAP, std::to_string(last.lines), last.lines,
                    last.time, last.line, last.slot);
@@ -297,7 +300,7 @@ Recording* StartRecording(const char* utf8FileName, const RecordingSource& sourc
     const int64_t startTime = platform::UtcNowNanoseconds();
     const std::vector<uint8_t> header = Header(source, limits.eventSlots, startTime);
     QueueEvent(r.get(), limits.eventSlots, EVENT_RECORDING_START, ModeWord(source.mode), 0,
-               startTime, 0, UINT32_MAX);
+               startTime, 0, kNextFreeSlot);
     uint32_t code = platform::WriteFileAt(r->file, 0, header.data(), header.size());
     // The file reaches the first line's offset at once: the event area
     // reads as empty slots, and lines land where readers look for them.
@@ -336,7 +339,7 @@ EventResult RecordEvent(Recording* r, const char* name, const std::string& text)
     QueueGap(r);
     const bool kept = QueueEvent(r, r->limits.eventSlots - RECORDING_RESERVED_SLOTS, name, text, 0,
                                  platform::UtcNowNanoseconds(),
-                                 r->accepted.load(std::memory_order_relaxed), UINT32_MAX);
+                                 r->accepted.load(std::memory_order_relaxed), kNextFreeSlot);
     return kept ? EventResult::kWritten : EventResult::kNoRoom;
 }
 
@@ -346,7 +349,7 @@ void FinishRecording(Recording* r, const char* reason) {
         if (r->state.load() == State::kRunning) {
             QueueGap(r);
             QueueEvent(r, r->limits.eventSlots, EVENT_RECORDING_END, reason, 0,
-                       platform::UtcNowNanoseconds(), r->accepted.load(), UINT32_MAX);
+                       platform::UtcNowNanoseconds(), r->accepted.load(), kNextFreeSlot);
             r->state = State::kStopping;
         }
     }
