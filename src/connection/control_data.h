@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "feed/feed.h"
 #include "link/protocol.h"
 #include "platform/platform.h"
 
@@ -85,9 +86,11 @@ struct ControlData {
     RingControl ring;
     std::unique_ptr<DataLine[]> lines;        // ring.slots lines
     std::unique_ptr<int64_t[]> receiveTimes;  // rxTime of the read that brought each slot's line
+    // Where the receive thread hands on every line it stores, and the
+    // commands every event: the recording and the stream attach here.
+    Feed feed;
     // The latest recording, running or ended (owned); null before the first.
-    // The receive thread hands it every line it stores, under ring.mutex;
-    // the MATLAB side replaces it only under ring.mutex (SetRecording).
+    // Attached to the feed while it runs.
     Recording* recording;
 };
 

@@ -169,6 +169,7 @@ void EndRecording(ControlData* connection, const char* reason, bool report) {
     connection->recording = nullptr;
     if (!recording) return;
     FinishRecording(recording, reason);
+    DetachConsumer(&connection->feed, recording);
     std::string failure;
     if (report && TakeRecordingFailure(recording, &failure)) host::Print("%s", failure.c_str());
     DestroyRecording(recording);

@@ -12,6 +12,7 @@
 #include "host/host.h"
 #include "link/link.h"
 #include "link/protocol.h"
+#include "platform/platform.h"
 #include "recording/recording.h"
 
 namespace {
@@ -77,8 +78,10 @@ void StartRecordingCommand(ControlData* connection, int nrhs, const mxArray* prh
     source.mode = connection->mode.load();
     source.confData = idle ? conf : nullptr;
     Recording* recording = StartRecording(name.c_str(), source);
-    // The one it replaces has ended; the receive thread lets go of it here.
-    DestroyRecording(SetRecording(connection, recording));
+    // The one it replaces has ended and left the feed.
+    DestroyRecording(connection->recording);
+    connection->recording = recording;
+    AttachConsumer(&connection->feed, RecordingConsumer(recording));
 }
 
 void StopRecordingCommand(ControlData* connection, int nlhs, mxArray* plhs[]) {
@@ -86,6 +89,7 @@ void StopRecordingCommand(ControlData* connection, int nlhs, mxArray* plhs[]) {
     const RecordingStatus before = ReadRecordingStatus(connection->recording);
     if (!connection->recording || before.finished) Fail("\tNo recording to stop.\n");
     FinishRecording(connection->recording, "StopRecording");
+    DetachConsumer(&connection->feed, connection->recording);
     RecordingStatus status = ReadRecordingStatus(connection->recording);
     // Its failure, if any, is reported here: the next call need not repeat it.
     std::string message;
@@ -104,18 +108,17 @@ void AddMarkerCommand(ControlData* connection, int nrhs, const mxArray* prhs[]) 
     if (!host::ReadText(prhs[1], &text)) Fail("\tArgument 2. is not text.\n");
     if (!Running(connection)) Fail(kNoRecordingRunning);
     if (text.size() > MAX_EVENT_TEXT) Fail("\tMarker text too long, at most 4096 bytes.\n");
-    switch (RecordEvent(connection->recording, EVENT_MARKER, text)) {
-        case EventResult::kWritten: return;
-        case EventResult::kNoRoom: Fail(kNoRoom);
-        case EventResult::kNotRecording: Fail(kNoRecordingRunning);
-    }
+    const FeedOutcome outcome =
+        HandOnEvent(&connection->feed, EVENT_MARKER, text, platform::UtcNowNanoseconds());
+    if (outcome.noRoom) Fail(kNoRoom);
+    if (outcome.taken == 0) Fail(kNoRecordingRunning);
 }
 
 void NoteCommand(ControlData* connection, const char* word, const std::string& arguments) {
-    if (!connection->recording) return;
-    if (RecordEvent(connection->recording, word, arguments) == EventResult::kNoRoom) {
+    const FeedOutcome outcome =
+        HandOnEvent(&connection->feed, word, arguments, platform::UtcNowNanoseconds());
+    if (outcome.noRoom)
         host::Print("\tNo room for more events in the recording file: '%s' is not noted.\n", word);
-    }
 }
 
 std::string StagedComplexText(const ControlData* connection, uint32_t count) {

@@ -103,8 +103,8 @@ void AdvanceRing(RingControl* ring, uint16_t writeStep, uint16_t readStep);
 
 // Stores one 192-byte line at writeIndex, stamped with connection->rxTime,
 // and advances the write side. The copy and the advance happen under
-// ring.mutex, so the reader never sees a torn line. A running recording
-// gets the line as well.
+// ring.mutex, so the reader never sees a torn line. The line is then handed
+// on to the feed's consumers.
 void StoreLine(ControlData* connection, const uint8_t* line);
 
 // One line taken out of the ring.
@@ -128,11 +128,6 @@ uint32_t ReturnTakenLines(ControlData* connection, uint32_t count, uint64_t over
 // starts with nothing of the previous one. Returns ring.overruns, from which
 // the new measurement counts its own losses.
 uint64_t DiscardUnreadLines(ControlData* connection);
-
-// Makes recording the one that stored lines go to, and returns the one
-// before it. Under ring.mutex: once it returns, the receive thread no longer
-// uses the previous one, which the caller may then free.
-Recording* SetRecording(ControlData* connection, Recording* recording);
 
 struct RingStatus {
     uint32_t unread;

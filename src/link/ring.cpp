@@ -7,7 +7,6 @@
 #include <new>
 
 #include "link/link.h"
-#include "recording/recording.h"
 
 namespace {
 
@@ -86,17 +85,10 @@ void StoreLine(ControlData* connection, const uint8_t* line) {
     std::memcpy(connection->lines[ring->writeIndex].bytes, line, DATA_LINE_SIZE);
     connection->receiveTimes[ring->writeIndex] = connection->rxTime;
     AdvanceLocked(ring, 1, 0);
-    if (connection->recording) RecordLine(connection->recording, line, connection->rxTime);
     UnlockRing(ring);
-}
-
-Recording* SetRecording(ControlData* connection, Recording* recording) {
-    RingControl* ring = &connection->ring;
-    const bool locked = LockRing(ring);
-    Recording* previous = connection->recording;
-    connection->recording = recording;
-    if (locked) UnlockRing(ring);
-    return previous;
+    // Outside the ring's lock: the reader need not wait for the consumers.
+    // Only this thread stores lines, so they are handed on in order.
+    HandOnLine(&connection->feed, line, connection->rxTime);
 }
 
 bool TakeLine(ControlData* connection, TakenLine* out) {

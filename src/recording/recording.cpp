@@ -332,16 +332,34 @@ void RecordLine(Recording* r, const uint8_t* line, int64_t receivedAt) {
     r->accepted.store(head + 1, std::memory_order_release);
 }
 
-EventResult RecordEvent(Recording* r, const char* name, const std::string& text) {
+EventResult RecordEvent(Recording* r, const char* name, const std::string& text, int64_t time) {
     std::lock_guard<std::mutex> guard(r->producerLock);
     if (r->state.load() != State::kRunning) return EventResult::kNotRecording;
     // Lines dropped before the event come before it in the file too.
     QueueGap(r);
     const bool kept = QueueEvent(r, r->limits.eventSlots - RECORDING_RESERVED_SLOTS, name, text, 0,
-                                 platform::UtcNowNanoseconds(),
-                                 r->accepted.load(std::memory_order_relaxed), kNextFreeSlot);
+                                 time, r->accepted.load(std::memory_order_relaxed), kNextFreeSlot);
     return kept ? EventResult::kWritten : EventResult::kNoRoom;
 }
+
+namespace {
+
+void TakeLine(void* context, const uint8_t* line, int64_t receivedAt) {
+    RecordLine(static_cast<Recording*>(context), line, receivedAt);
+}
+
+FeedResult TakeEvent(void* context, const FeedEvent& event) {
+    switch (RecordEvent(static_cast<Recording*>(context), event.name, *event.text, event.time)) {
+        case EventResult::kWritten: return FeedResult::kTaken;
+        case EventResult::kNoRoom: return FeedResult::kNoRoom;
+        case EventResult::kNotRecording: break;
+    }
+    return FeedResult::kNotTaking;
+}
+
+}  // namespace
+
+FeedConsumer RecordingConsumer(Recording* recording) { return {recording, TakeLine, TakeEvent}; }
 
 void FinishRecording(Recording* r, const char* reason) {
     {

@@ -21,6 +21,8 @@
 #include <cstdint>
 #include <string>
 
+#include "feed/feed.h"
+
 // ---- The file ----
 constexpr uint8_t RECORDING_MAGIC[8] = {0x89, 'V', 'N', 'R', 'E', 'C', 0x0D, 0x0A};
 constexpr uint32_t RECORDING_FORMAT_VERSION = 1;
@@ -130,10 +132,16 @@ Recording* StartRecording(const char* utf8FileName, const RecordingSource& sourc
 void RecordLine(Recording* recording, const uint8_t* line, int64_t receivedAt);
 
 enum class EventResult { kWritten, kNoRoom, kNotRecording };
-// An event at host time now, before the next line: name is a command word
-// or EVENT_MARKER; text is UTF-8, at most MAX_EVENT_TEXT bytes (longer text
-// is cut). Any thread.
-EventResult RecordEvent(Recording* recording, const char* name, const std::string& text);
+// An event at host time `time` (ns since 1970 UTC), before the next line:
+// name is a command word, EVENT_MARKER or another of the module's event
+// names; text is UTF-8, at most MAX_EVENT_TEXT bytes (longer text is cut).
+// Any thread.
+EventResult RecordEvent(Recording* recording, const char* name, const std::string& text,
+                        int64_t time);
+
+// The recording as a consumer of the feed: lines go to RecordLine, events
+// to RecordEvent. Attach it while it runs.
+FeedConsumer RecordingConsumer(Recording* recording);
 
 // Ends the recording: the writer writes what is left, the RecordingEnd event
 // (its text says why it ended), makes the file durable and closes it. Waits

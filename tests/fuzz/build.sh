@@ -17,6 +17,7 @@ clang++ -std=c++17 -g -O1 -Wall -Wextra \
   "$ROOT/tests/fuzz/host_stubs.cpp" \
   "$SRC/link/receive.cpp" \
   "$SRC/link/ring.cpp" \
+  "$SRC/feed/feed.cpp" \
   "$SRC/recording/recording.cpp" \
   "$SRC/platform/posix/platform_posix.cpp" \
   "$SRC/platform/posix/files_posix.cpp" \

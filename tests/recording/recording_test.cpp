@@ -245,7 +245,7 @@ TEST(RecordingBuffer, AFullBufferDropsNewLinesAndAGapSaysWhereAndHowMany) {
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     for (uint32_t cycle = 1000; cycle < 1010; ++cycle) hand(cycle);
     // The gap took the last slot markers may have.
-    EXPECT_EQ(RecordEvent(r, EVENT_MARKER, "late"), EventResult::kNoRoom);
+    EXPECT_EQ(RecordEvent(r, EVENT_MARKER, "late", 0), EventResult::kNoRoom);
     FinishRecording(r, "StopRecording");
     const RecordingStatus status = ReadRecordingStatus(r);
     DestroyRecording(r);
