@@ -20,7 +20,7 @@ src = fullfile(fileparts(here), 'src');
 
 % The module's logic, then the Windows platform layer and WinUSB transport.
 sources = {};
-for part = {'gateway', 'connection', 'link', 'feed', 'data', 'recording', 'host'}
+for part = {'gateway', 'connection', 'link', 'feed', 'recovery', 'data', 'recording', 'host'}
     found = dir(fullfile(src, part{1}, '*.cpp'));
     sources = [sources, fullfile(src, part{1}, {found.name})]; %#ok<AGROW>
 end

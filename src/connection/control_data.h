@@ -9,6 +9,8 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "feed/feed.h"
 #include "link/protocol.h"
@@ -29,6 +31,34 @@ constexpr uint32_t SERIAL_NUMBER_SIZE = 32;
 constexpr uint32_t DEVICE_INFO_SIZE = 74;
 constexpr uint32_t TX_BUFFER_SIZE = 124;
 constexpr uint32_t CMD_WORD_COUNT = 62;
+
+// Whether the instrument is on the bus (recovery, Connect 'Reconnect' 'On').
+constexpr uint32_t LINK_PRESENT = 0;    // commands go to the instrument
+constexpr uint32_t LINK_AWAY = 1;       // lost: the module waits for it to come back
+constexpr uint32_t LINK_RESTORING = 2;  // back: its settings and measurement are being sent again
+
+// The settings a connection sends, in the order the recovery sends them
+// again to an instrument that came back (the tables only when it lost them).
+enum SettingSlot : uint32_t {
+    SETTING_SAMPLING_DIVIDER = 0,
+    SETTING_EXCITATION_LEVEL,
+    SETTING_INPUT_GAIN,
+    SETTING_COMPENSATION,
+    SETTING_BATTERY_SUPPLY,
+    SETTING_GPIO,
+    SETTING_SHUNT_TABLE,
+    SETTING_COMP_TABLE,
+    SETTING_COUNT
+};
+
+// The latest frame of one setting sent in this connection.
+struct SentSetting {
+    bool sent;              // never sent: unknown, and said nowhere
+    uint32_t wordCount;     // of the frame, sync word included
+    uint16_t words[CMD_WORD_COUNT];  // the frame as sent
+    const char* command;    // the command word that sent it
+    std::string arguments;  // as the recording notes them
+};
 
 // One 192-byte data line as the instrument sends it and a ring slot holds it.
 struct DataLine {
@@ -86,6 +116,22 @@ struct ControlData {
     RingControl ring;
     std::unique_ptr<DataLine[]> lines;        // ring.slots lines
     std::unique_ptr<int64_t[]> receiveTimes;  // rxTime of the read that brought each slot's line
+    // The latest value of each setting sent in this connection.
+    SentSetting settings[SETTING_COUNT];
+
+    // ---- Recovery of an instrument that leaves the bus (recovery/recovery.h) ----
+    bool reconnect;                   // on for this connection
+    std::atomic<uint32_t> link;       // LINK_*; LINK_PRESENT unless reconnect is on
+    uint32_t lostCode;                // the result that ended the read, set before recoveryWake
+    int64_t lostAt;                   // host time at which it did (ns since 1970, UTC)
+    platform::Handle recoveryThread;
+    platform::Handle recoveryWake;    // auto-reset: the receive thread stopped reading, or stop
+    platform::Handle instrumentBack;  // auto-reset: usb holds an instrument again; read it
+    // Held by a command that talks to the instrument, and by the recovery
+    // while it swaps the device and restores it: the two never interleave.
+    platform::Handle commandMutex;
+    std::vector<std::string> strangersReported;  // serial numbers of other instruments, said once
+
     // Where the receive thread hands on every line it stores, and the
     // commands every event: the recording and the stream attach here.
     Feed feed;

@@ -11,13 +11,13 @@
 #include "link/link.h"
 #include "platform/platform.h"
 #include "recording/recording.h"
+#include "recovery/recovery.h"
 #include "usb/usb_device.h"
 
 ControlData* currentConnection = nullptr;
 
 namespace {
 
-constexpr uint32_t kMaxMemberIndex = 16;
 constexpr size_t kBannerWidth = 77;
 constexpr uint32_t kSerialDescriptorSize = 34;  // header + 16 UTF-16 units
 constexpr uint16_t kLanguageEnglishUs = 0x0409;
@@ -44,9 +44,14 @@ void FreeRecord(ControlData* connection) {
     delete connection;
 }
 
+void StopReceiveThread(ControlData* connection);
+
 // A Connect that failed before the connection was usable leaves nothing
 // behind: every object made so far is released, the module unlocked.
 [[noreturn]] void AbandonOpen(ControlData* connection, const char* message) {
+    connection->running = 0;
+    StopReceiveThread(connection);
+    StopRecovery(connection);
     CloseKernelObjects(connection);
     if (connection->usb) CloseUsbDevice(connection->usb);
     connection->usb = nullptr;
@@ -76,19 +81,6 @@ void StopReceiveThread(ControlData* connection) {
     CloseHandleIfSet(connection->rxThread);
 }
 
-void ReadSerialNumber(ControlData* connection) {
-    uint8_t descriptor[kSerialDescriptorSize] = {};
-    uint32_t transferred = 0;
-    if (!UsbGetDescriptor(connection->usb, kStringDescriptor, kSerialNumberIndex,
-                          kLanguageEnglishUs, descriptor, sizeof descriptor, &transferred)) {
-        return;  // the serial number stays empty; GetDevInfo reports it
-    }
-    uint16_t units[(kSerialDescriptorSize - 2) / 2];
-    for (size_t i = 0; i < sizeof units / sizeof units[0]; ++i)
-        units[i] = ReadU16(descriptor + 2 + 2 * i);
-    platform::ConvertUtf16Text(units, sizeof units / sizeof units[0], connection->serialNumber,
-                               sizeof connection->serialNumber);
-}
 
 void PrintBanner(const ControlData* connection) {
     const std::string rule(kBannerWidth, '#');
@@ -106,7 +98,7 @@ void PrintBanner(const ControlData* connection) {
                 connection->deviceIndex, connection->serialNumber);
 }
 
-void OpenConnection(ControlData* connection) {
+void OpenConnection(ControlData* connection, bool reconnect) {
     connection->cmdWords[0] = SYNC_WORD;
 
     connection->breakCurrentBulkRead = platform::CreateEventObject(false, false);
@@ -119,7 +111,7 @@ void OpenConnection(ControlData* connection) {
         connection->usb = OpenUsbDevice(&kVarneloInterfaceGuid, connection->deviceIndex);
         if (connection->usb) break;
         uint32_t code = platform::GetLastErrorCode();
-        if (code == kUsbAccessDenied && connection->deviceIndex < kMaxMemberIndex) {
+        if (code == kUsbAccessDenied && connection->deviceIndex < kUsbMaxMemberIndex) {
             ++connection->deviceIndex;
             continue;
         }
@@ -128,7 +120,10 @@ void OpenConnection(ControlData* connection) {
         AbandonOpen(connection, "\tDevice USB Connection Error.\n");
     }
 
-    ReadSerialNumber(connection);
+    ReadSerialNumber(connection->usb, connection->serialNumber, sizeof connection->serialNumber);
+    // Only the serial number tells the instrument from another one when it
+    // comes back: without it there is no recovery.
+    const bool recovery = reconnect && connection->serialNumber[0] != '\0';
 
     connection->samplingDivider = 1;
     connection->linesPerRead = MAX_LINES_PER_READ;
@@ -144,11 +139,15 @@ void OpenConnection(ControlData* connection) {
     }
 
     connection->running = 1;
+    if (recovery && !StartRecovery(connection))
+        AbandonOpen(connection, "\tError creating Recovery thread.\n");
     connection->rxThread = platform::StartThread(ReceiveThread, connection);
     if (!connection->rxThread) AbandonOpen(connection, "\tError creating Receive thread.\n");
     platform::BeginPreciseTiming();
 
     PrintBanner(connection);
+    if (reconnect && !recovery)
+        host::Print("\tThe instrument has no serial number: 'Reconnect' is off for this connection.\n");
 
     connection->rxLength = FRAME_DEVICE_INFO_LENGTH;
     SetUpRxRequest(connection);
@@ -160,6 +159,23 @@ void OpenConnection(ControlData* connection) {
     connection->cmdWords[1] = CMD_SET_SAMPLING_DIVIDER;
     connection->cmdWords[2] = 0;
     SendCommand(connection, 3);
+    RememberSetting(connection, SETTING_SAMPLING_DIVIDER, 3, "SetSamplingDivider", "1");
+}
+
+// Stops the measurement and ends the module's threads. Without recovery the
+// stop goes out first, as it always has. With recovery the threads end
+// first: until then the recovery may be swapping the instrument, and an
+// instrument that is away gets no stop (it comes back idle, if ever).
+void StopAndEndThreads(ControlData* connection) {
+    if (!connection->reconnect) {
+        SendStopForMode(connection);
+        StopReceiveThread(connection);
+        return;
+    }
+    connection->running = 0;
+    StopReceiveThread(connection);
+    StopRecovery(connection);
+    if (connection->link.load() != LINK_AWAY && connection->usb) SendStopForMode(connection);
 }
 
 // Ends a running recording once the receive thread has stored its last
@@ -176,7 +192,7 @@ void EndRecording(ControlData* connection, const char* reason, bool report) {
 }
 
 void CloseConnection(ControlData* connection) {
-    StopReceiveThread(connection);
+    StopAndEndThreads(connection);
     EndRecording(connection, "Disconnect", true);
     CloseKernelObjects(connection);
     CloseUsbDevice(connection->usb);
@@ -187,7 +203,21 @@ void CloseConnection(ControlData* connection) {
 
 }  // namespace
 
-void ConnectCommand(uint32_t ringSlots) {
+void ReadSerialNumber(UsbDevice* device, char* serialNumber, size_t size) {
+    std::memset(serialNumber, 0, size);
+    uint8_t descriptor[kSerialDescriptorSize] = {};
+    uint32_t transferred = 0;
+    if (!UsbGetDescriptor(device, kStringDescriptor, kSerialNumberIndex, kLanguageEnglishUs,
+                          descriptor, sizeof descriptor, &transferred)) {
+        return;  // the serial number stays empty; GetDevInfo reports it
+    }
+    uint16_t units[(kSerialDescriptorSize - 2) / 2];
+    for (size_t i = 0; i < sizeof units / sizeof units[0]; ++i)
+        units[i] = ReadU16(descriptor + 2 + 2 * i);
+    platform::ConvertUtf16Text(units, sizeof units / sizeof units[0], serialNumber, size);
+}
+
+void ConnectCommand(uint32_t ringSlots, bool reconnect) {
     ControlData* connection = new (std::nothrow) ControlData();
     if (!connection) Fail("\tUnable to allocate memory for control data.\n");
     if (!CreateRing(connection, ringSlots)) {
@@ -201,11 +231,10 @@ void ConnectCommand(uint32_t ringSlots) {
     // Registered before anything can fail, so that even a half-open
     // connection is released when the host unloads the module.
     host::RegisterAtExit(ReleaseAtExit);
-    OpenConnection(connection);
+    OpenConnection(connection, reconnect);
 }
 
 void DisconnectCommand(ControlData* connection) {
-    SendStopForMode(connection);
     CloseConnection(connection);
     if (host::IsLocked()) host::Unlock();
 }
@@ -213,8 +242,7 @@ void DisconnectCommand(ControlData* connection) {
 void ReleaseAtExit() {
     ControlData* connection = currentConnection;
     if (!connection) return;
-    SendStopForMode(connection);
-    StopReceiveThread(connection);
+    StopAndEndThreads(connection);
     EndRecording(connection, "Unload", false);
     CloseKernelObjects(connection);
     CloseUsbDevice(connection->usb);

@@ -12,6 +12,7 @@
 #include "link/link.h"
 #include "link/protocol.h"
 #include "platform/platform.h"
+#include "recovery/recovery.h"
 
 namespace {
 
@@ -32,9 +33,9 @@ enum Field {
 constexpr uint32_t kMeasuringSlackMs = 20;
 constexpr uint32_t kExtTriggerSlackMs = 10000;
 
-constexpr int kStatusFieldCount = 4;
+constexpr int kStatusFieldCount = 5;
 const char* const kStatusFieldNames[kStatusFieldCount] = {"LinesLost", "LinesWaiting", "TimedOut",
-                                                          "ReceiveTime"};
+                                                          "ReceiveTime", "InstrumentAway"};
 
 // Owns the output arrays until they are handed to the structures, so that a
 // failed creation or an interrupted call leaves nothing behind.
@@ -169,8 +170,13 @@ void GetData(ControlData* connection, uint32_t lineCount, int nlhs, mxArray* plh
             FailInterrupted();
         }
         if (waited == LineWait::kTimedOut) {
-            host::Print("\tData collection timeout, polling period %d ms.\n",
-                        static_cast<int>(pollingPeriod));
+            // While the instrument is away no line can come: the recovery's
+            // message has said so once, and a time-out per call would only
+            // bury it.
+            if (!InstrumentAway(connection)) {
+                host::Print("\tData collection timeout, polling period %d ms.\n",
+                            static_cast<int>(pollingPeriod));
+            }
             timedOut = true;
             break;
         }
@@ -215,6 +221,7 @@ void GetData(ControlData* connection, uint32_t lineCount, int nlhs, mxArray* plh
         host::SetField(statusOut, 2, host::CreateLogicalScalar(timedOut));
         host::SetField(statusOut, 3, out.receiveTime);
         out.receiveTime = nullptr;
+        host::SetField(statusOut, 4, host::CreateLogicalScalar(InstrumentAway(connection)));
         plhs[1] = statusOut;
     } else if (lost > 0) {
         host::Print("\tData lines lost: %llu (ring overflow).\n", static_cast<unsigned long long>(lost));

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "connection/control_data.h"
@@ -15,6 +16,7 @@
 #include "gateway/handlers.h"
 #include "host/command_error.h"
 #include "host/host.h"
+#include "recovery/recovery.h"
 
 #if defined(_WIN32)
 #define VARNELO_EXPORT __declspec(dllexport)
@@ -66,22 +68,67 @@ uint32_t LineCountOf(const mxArray* argument) {
     return static_cast<uint32_t>(value);
 }
 
+struct ConnectOptions {
+    uint32_t ringSlots = RING_SLOTS;
+    bool reconnect = false;
+};
+
 // Connect's ring depth: 500 lines, or 'RingLines', N with N from 500 to
-// 1,000,000 (truncated toward zero). Anything else is refused before
-// anything is opened.
-uint32_t RingSlotsOf(int nrhs, const mxArray* prhs[]) {
-    if (nrhs == 1) return RING_SLOTS;
-    if (nrhs != 3 || !host::IsChar(prhs[1])) Fail(kMsgIncorrectArgument);
-    const char* word = host::ArrayToString(prhs[1]);
-    if (!word || std::strcmp(word, "RingLines") != 0) Fail(kMsgIncorrectArgument);
+// 1,000,000 (truncated toward zero).
+uint32_t RingSlotsOf(const mxArray* value) {
     double lines = 0.0;
-    if (!host::IsDouble(prhs[2]) || host::IsComplex(prhs[2]) || host::IsSparse(prhs[2]) ||
-        host::ElementCount(prhs[2]) != 1 || !host::ReadScalar(prhs[2], &lines)) {
+    if (!host::IsDouble(value) || host::IsComplex(value) || host::IsSparse(value) ||
+        host::ElementCount(value) != 1 || !host::ReadScalar(value, &lines)) {
         Fail(kMsgIncorrectArgument);
     }
     lines = std::trunc(lines);
     if (!(lines >= RING_SLOTS_MIN && lines <= RING_SLOTS_MAX)) Fail(kMsgIncorrectArgument);
     return static_cast<uint32_t>(lines);
+}
+
+// Connect's options, as name-value pairs in any order, each at most once:
+// 'RingLines', N and 'Reconnect', 'On' / 'Off'. Anything else is refused
+// before anything is opened.
+ConnectOptions ConnectOptionsOf(int nrhs, const mxArray* prhs[]) {
+    ConnectOptions options;
+    if (nrhs % 2 != 1) Fail(kMsgIncorrectArgument);
+    bool haveRingLines = false;
+    bool haveReconnect = false;
+    for (int i = 1; i < nrhs; i += 2) {
+        const char* name = host::IsChar(prhs[i]) ? host::ArrayToString(prhs[i]) : nullptr;
+        if (name && std::strcmp(name, "RingLines") == 0 && !haveRingLines) {
+            haveRingLines = true;
+            options.ringSlots = RingSlotsOf(prhs[i + 1]);
+        } else if (name && std::strcmp(name, "Reconnect") == 0 && !haveReconnect) {
+            haveReconnect = true;
+            const char* value = host::IsChar(prhs[i + 1]) ? host::ArrayToString(prhs[i + 1]) : nullptr;
+            if (value && std::strcmp(value, "On") == 0) {
+                options.reconnect = true;
+            } else if (!value || std::strcmp(value, "Off") != 0) {
+                Fail(kMsgIncorrectArgument);
+            }
+        } else {
+            Fail(kMsgIncorrectArgument);
+        }
+    }
+    return options;
+}
+
+// The commands that talk to the instrument: on a connection with recovery
+// each holds the instrument for its whole run, so that it never interleaves
+// with a restore.
+bool TalksToInstrument(uint16_t command) {
+    switch (command) {
+        case CMD_INDEX_CONNECT:
+        case CMD_INDEX_DISCONNECT:
+        case CMD_INDEX_GET_DATA:
+        case CMD_INDEX_STOP_RECORDING:
+        case CMD_INDEX_GET_RECORDING_STATUS:
+        case CMD_INDEX_ADD_MARKER:
+            return false;
+        default:
+            return command < NO_COMMAND;
+    }
 }
 
 void CheckComplexTable(int nrhs, const mxArray* prhs[], const char* missingMessage) {
@@ -99,11 +146,18 @@ void RunCommand(int nlhs, mxArray* plhs[], int nrhs, const mxArray* prhs[]) {
     const char* word = host::ArrayToString(prhs[0]);
     if (!word) Fail(kMsgSyntaxError);
 
-    switch (FindCommand(word)) {
-        case CMD_INDEX_CONNECT:
+    const uint16_t command = FindCommand(word);
+    std::unique_ptr<InstrumentCommand> holding;
+    if (IsConnected() && TalksToInstrument(command))
+        holding = std::make_unique<InstrumentCommand>(currentConnection);
+
+    switch (command) {
+        case CMD_INDEX_CONNECT: {
             if (IsConnected()) Fail("\tDevice already connected.\n");
-            ConnectCommand(RingSlotsOf(nrhs, prhs));
+            const ConnectOptions options = ConnectOptionsOf(nrhs, prhs);
+            ConnectCommand(options.ringSlots, options.reconnect);
             break;
+        }
         case CMD_INDEX_DISCONNECT:
             DisconnectCommand(RequireConnection());
             break;
@@ -135,14 +189,14 @@ void RunCommand(int nlhs, mxArray* plhs[], int nrhs, const mxArray* prhs[]) {
             ControlData* c = RequireConnection();
             CheckComplexTable(nrhs, prhs, "\tShunt complex data missing.\n");
             SendComplexValues(c, prhs[1], BIN_COUNT, CMD_SET_SHUNT_VAL);
-            NoteCommand(c, "SetShuntVal", StagedComplexText(c, BIN_COUNT));
+            NoteSetting(c, SETTING_SHUNT_TABLE, "SetShuntVal", StagedComplexText(c, BIN_COUNT));
             break;
         }
         case CMD_INDEX_SET_COMP_VAL: {
             ControlData* c = RequireConnection();
             CheckComplexTable(nrhs, prhs, "\tCompensation complex data missing.\n");
             SendComplexValues(c, prhs[1], BIN_COUNT, CMD_SET_COMP_VAL);
-            NoteCommand(c, "SetCompVal", StagedComplexText(c, BIN_COUNT));
+            NoteSetting(c, SETTING_COMP_TABLE, "SetCompVal", StagedComplexText(c, BIN_COUNT));
             break;
         }
         case CMD_INDEX_GET_CONF_DATA: {

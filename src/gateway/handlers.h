@@ -42,6 +42,11 @@ void AddMarkerCommand(ControlData* connection, int nrhs, const mxArray* prhs[]);
 // A command that changed the instrument's state, with its arguments as
 // sent, becomes an event of a running recording.
 void NoteCommand(ControlData* connection, const char* word, const std::string& arguments);
+// The same for a setting: the frame just sent from cmdWords is also kept as
+// the setting's latest value, for a recording started later and for the
+// recovery of an instrument that comes back.
+void NoteSetting(ControlData* connection, SettingSlot slot, const char* word,
+                 const std::string& arguments);
 // The count complex singles staged in cmdWords (real parts, then imaginary
 // parts) as text: "1+2i, 0.5-0.25i, ...".
 std::string StagedComplexText(const ControlData* connection, uint32_t count);

@@ -14,6 +14,7 @@
 #include "link/protocol.h"
 #include "platform/platform.h"
 #include "recording/recording.h"
+#include "recovery/recovery.h"
 
 namespace {
 
@@ -65,7 +66,7 @@ void StartRecordingCommand(ControlData* connection, int nrhs, const mxArray* prh
     // The configuration goes into the header; while measuring the
     // instrument cannot be asked for it, and the header says so.
     uint8_t conf[CONF_DATA_SIZE];
-    const bool idle = connection->mode.load() == MODE_IDLE;
+    const bool idle = connection->mode.load() == MODE_IDLE && !InstrumentAway(connection);
     if (idle) RequestConfData(connection, conf);
 
     RecordingSource source{};
@@ -78,6 +79,13 @@ void StartRecordingCommand(ControlData* connection, int nrhs, const mxArray* prh
     source.mode = connection->mode.load();
     source.confData = idle ? conf : nullptr;
     Recording* recording = StartRecording(name.c_str(), source);
+    // The settings in force, as far as this connection sent them, come
+    // before the first line: the file then says what every line was measured
+    // with. Settings never sent here are unknown, and the file leaves them out.
+    const int64_t now = platform::UtcNowNanoseconds();
+    for (const SentSetting& setting : connection->settings) {
+        if (setting.sent) RecordEvent(recording, setting.command, setting.arguments, now);
+    }
     // The one it replaces has ended and left the feed.
     DestroyRecording(connection->recording);
     connection->recording = recording;
@@ -119,6 +127,13 @@ void NoteCommand(ControlData* connection, const char* word, const std::string& a
         HandOnEvent(&connection->feed, word, arguments, platform::UtcNowNanoseconds());
     if (outcome.noRoom)
         host::Print("\tNo room for more events in the recording file: '%s' is not noted.\n", word);
+}
+
+void NoteSetting(ControlData* connection, SettingSlot slot, const char* word,
+                 const std::string& arguments) {
+    const bool table = slot == SETTING_SHUNT_TABLE || slot == SETTING_COMP_TABLE;
+    RememberSetting(connection, slot, table ? 2 + 4 * BIN_COUNT : 3, word, arguments);
+    NoteCommand(connection, word, arguments);
 }
 
 std::string StagedComplexText(const ControlData* connection, uint32_t count) {

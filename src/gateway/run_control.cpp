@@ -7,6 +7,7 @@
 #include "host/host.h"
 #include "link/link.h"
 #include "platform/platform.h"
+#include "recovery/recovery.h"
 
 namespace {
 
@@ -39,6 +40,7 @@ void GetDevInfoCommand(ControlData* connection, char* infoText, size_t infoTextS
 void StartCommand(ControlData* connection) {
     if (connection->mode != MODE_IDLE)
         Fail("\tDevice already in measuring mode, send 'Stop' command.\n");
+    if (InstrumentAway(connection)) Fail(kMsgInstrumentAway);
     connection->mode = MODE_MEASURING;
     connection->rxLength = MeasurementReadBytes(connection);
     SetUpRxRequest(connection);
@@ -56,6 +58,8 @@ void StopCommand(ControlData* connection) {
         Fail("\tDevice is in external trigger measuring mode, send 'SetExternalTrigger' "
              "command with 'Off' argument.\n");
     connection->mode = MODE_IDLE;
-    SendOpcode(connection, CMD_STOP);
+    // An instrument that is away comes back idle: the recovery resumes only
+    // the measurement the connection is in.
+    if (!InstrumentAway(connection)) SendOpcode(connection, CMD_STOP);
     NoteCommand(connection, "Stop", "");
 }

@@ -14,6 +14,7 @@
 #include "link/link.h"
 #include "link/protocol.h"
 #include "platform/platform.h"
+#include "recovery/recovery.h"
 
 namespace {
 
@@ -93,7 +94,7 @@ void SetCompensationCommand(ControlData* connection, int nrhs, const mxArray* pr
     if (measurement < 0) Fail(kMsgSyntaxError);
     uint16_t word = static_cast<uint16_t>((compensation ? 0x00FF : 0) | (measurement ? 0xFF00 : 0));
     SendArgumentWord(connection, CMD_SET_COMPENSATION, word);
-    NoteCommand(connection, "SetCompensation",
+    NoteSetting(connection, SETTING_COMPENSATION, "SetCompensation",
                 std::string(SwitchWord(compensation)) + ", " + SwitchWord(measurement));
 }
 
@@ -109,7 +110,8 @@ void SetExcitationLevelCommand(ControlData* connection, int nrhs, const mxArray*
     double level = std::trunc(value);
     if (!(level >= 0.0 && level <= 255.0)) Fail(kLevelOutOfRange);
     SendArgumentWord(connection, CMD_SET_EXCITATION_LEVEL, static_cast<uint16_t>(level));
-    NoteCommand(connection, "SetExcitationLevel", std::to_string(static_cast<int>(level)));
+    NoteSetting(connection, SETTING_EXCITATION_LEVEL, "SetExcitationLevel",
+                std::to_string(static_cast<int>(level)));
 }
 
 void SetInputGainCommand(ControlData* connection, int nrhs, const mxArray* prhs[]) {
@@ -123,7 +125,8 @@ void SetInputGainCommand(ControlData* connection, int nrhs, const mxArray* prhs[
     int gainB = GainCode(WordOf(prhs[2]));
     if (gainB < 0) Fail(kMsgSyntaxError);
     SendArgumentWord(connection, CMD_SET_INPUT_GAIN, static_cast<uint16_t>(gainA | (gainB << 2)));
-    NoteCommand(connection, "SetInputGain", std::string(kGainWords[gainA]) + ", " + kGainWords[gainB]);
+    NoteSetting(connection, SETTING_INPUT_GAIN, "SetInputGain",
+                std::string(kGainWords[gainA]) + ", " + kGainWords[gainB]);
 }
 
 void SetExternalTriggerCommand(ControlData* connection, int nrhs, const mxArray* prhs[]) {
@@ -141,6 +144,7 @@ void SetExternalTriggerCommand(ControlData* connection, int nrhs, const mxArray*
             Fail("\tDevice is already in external trigger measuring mode, send "
                  "'SetExternalTrigger' command with 'Off' argument.\n");
         }
+        if (InstrumentAway(connection)) Fail(kMsgInstrumentAway);
         // The mode goes first: the receive thread must store the lines that
         // follow the retune, and a failed retune leaves the mode in force so
         // that 'Off' can still end it.
@@ -157,7 +161,9 @@ void SetExternalTriggerCommand(ControlData* connection, int nrhs, const mxArray*
     } else if (on == 0) {
         if (connection->mode.load() == MODE_IDLE) Fail("\tDevice already in idle mode.\n");
         connection->mode.store(MODE_IDLE);
-        SendArgumentWord(connection, CMD_SET_EXTERNAL_TRIGGER, 0);
+        // An instrument that is away comes back idle: the recovery resumes
+        // only the measurement the connection is in.
+        if (!InstrumentAway(connection)) SendArgumentWord(connection, CMD_SET_EXTERNAL_TRIGGER, 0);
         NoteCommand(connection, "SetExternalTrigger", "Off");
     } else {
         Fail(kMsgSyntaxError);
@@ -173,7 +179,7 @@ void SetBatterySupplyCommand(ControlData* connection, int nrhs, const mxArray* p
     int on = SwitchValue(WordOf(prhs[1]));
     if (on < 0) Fail(kMsgSyntaxError);
     SendArgumentWord(connection, CMD_SET_BATTERY_SUPPLY, static_cast<uint16_t>(on));
-    NoteCommand(connection, "SetBatterySupply", SwitchWord(on));
+    NoteSetting(connection, SETTING_BATTERY_SUPPLY, "SetBatterySupply", SwitchWord(on));
 }
 
 void FindDividerCode(double value, uint32_t* index, uint16_t* code) {
@@ -208,7 +214,8 @@ void SetSamplingDividerCommand(ControlData* connection, int nrhs, const mxArray*
     connection->samplingDivider = dividerValues[index];
     connection->linesPerRead = LinesPerReadForDivider(index, dividerValues[index]);
     SendArgumentWord(connection, CMD_SET_SAMPLING_DIVIDER, code);
-    NoteCommand(connection, "SetSamplingDivider", std::to_string(dividerValues[index]));
+    NoteSetting(connection, SETTING_SAMPLING_DIVIDER, "SetSamplingDivider",
+                std::to_string(dividerValues[index]));
 }
 
 void SetGPIOCommand(ControlData* connection, int nlhs, mxArray* plhs[], int nrhs,
@@ -233,7 +240,7 @@ void SetGPIOCommand(ControlData* connection, int nlhs, mxArray* plhs[], int nrhs
         // While measuring the instrument sends no GPIO reply; the state
         // comes from the latest data line.
         SendArgumentWord(connection, CMD_SET_GPIO, word);
-        NoteCommand(connection, "SetGPIO", noted);
+        NoteSetting(connection, SETTING_GPIO, "SetGPIO", noted);
         ReportGpioState(connection, plhs, nullptr);
         return;
     }
@@ -243,7 +250,7 @@ void SetGPIOCommand(ControlData* connection, int nlhs, mxArray* plhs[], int nrhs
     // Set up before the frame goes out, so that a prompt reply is not missed.
     ReplyWait wait(connection);
     SendArgumentWord(connection, CMD_SET_GPIO, word);
-    NoteCommand(connection, "SetGPIO", noted);
+    NoteSetting(connection, SETTING_GPIO, "SetGPIO", noted);
     ReportGpioState(connection, plhs, &wait);
 }
 

@@ -23,7 +23,11 @@ bool ReceiveThreadEnded(const ControlData* connection) {
 
 }  // namespace
 
+const char* const kMsgInstrumentAway =
+    "\tInstrument lost, waiting for it to come back: command not sent.\n";
+
 void SendCommand(ControlData* connection, uint32_t wordCount) {
+    if (connection->link.load() == LINK_AWAY) Fail(kMsgInstrumentAway);
     // The staging area holds CMD_WORD_COUNT words; a longer frame cannot
     // have been staged.
     if (wordCount > CMD_WORD_COUNT) wordCount = CMD_WORD_COUNT;
@@ -56,11 +60,14 @@ bool TrySetUpRxRequest(ControlData* connection) {
             return true;
         }
         if (connection->readsEnded.load() != readsBefore) return true;
+        // A receive thread that is being stopped reads no more.
+        if (connection->running.load() != 1) return false;
     }
     return false;
 }
 
 void SetUpRxRequest(ControlData* connection) {
+    if (connection->link.load() == LINK_AWAY) Fail(kMsgInstrumentAway);
     if (!TrySetUpRxRequest(connection)) Fail("\tSetUpRxRequest() failed.\n");
 }
 

@@ -8,14 +8,21 @@
 
 // ---- Command frames and the reply handshake ----
 
+// Raised by a command that would talk to an instrument that has left the
+// bus, while the recovery waits for it to come back.
+extern const char* const kMsgInstrumentAway;
+
 // Sends cmdWords[0 .. wordCount-1] as little-endian byte pairs. A failed
 // write is printed ("\tUSB Write Error [%d] - %s\n", 87 standing in for a
 // zero code), never raised: the command goes on as if the frame had gone.
+// While the instrument is away (LINK_AWAY) nothing is sent and
+// kMsgInstrumentAway is thrown.
 void SendCommand(ControlData* connection, uint32_t wordCount);
 
 // Retunes the receive thread after the caller stored a new rxLength: cancels
 // the pending read and waits up to 1000 ms until the thread is between reads.
-// Throws CommandError("\tSetUpRxRequest() failed.\n") when it is not.
+// Throws CommandError("\tSetUpRxRequest() failed.\n") when it is not, and
+// kMsgInstrumentAway at once while the instrument is away.
 void SetUpRxRequest(ControlData* connection);
 // The same, reporting by its result instead of throwing.
 bool TrySetUpRxRequest(ControlData* connection);
@@ -79,8 +86,11 @@ void RequestDeviceInfo(ControlData* connection);
 // ---- Receive thread and frame parser ----
 
 // The thread procedure; argument is the ControlData record. Exit status 0
-// (asked to stop), 0xFFFFFFFF (replyMutex not obtained at start, or error 31
-// after a full-length read) or 0xFFFFFFFE (error 31 after a short read).
+// (asked to stop), 0xFFFFFFFF (replyMutex not obtained at start, or a
+// device-gone result (UsbDeviceGone) after a full-length read) or 0xFFFFFFFE
+// (a device-gone result after a short read). With recovery on, a device-gone
+// result does not end the thread: it waits for the recovery to hand the
+// instrument back (recovery/recovery.h).
 uint32_t ReceiveThread(void* connection);
 
 // Scans the first count bytes of rxBuffer and acts on every whole frame.

@@ -9,8 +9,8 @@
 namespace {
 
 constexpr uint32_t kStatusStopped = 0;
-constexpr uint32_t kStatusFailed = 0xFFFFFFFFu;       // replyMutex not had at start, or 31 on a full read
-constexpr uint32_t kStatusFailedShort = 0xFFFFFFFEu;  // 31 on a short read
+constexpr uint32_t kStatusFailed = 0xFFFFFFFFu;       // replyMutex not had at start, or a device gone on a full read
+constexpr uint32_t kStatusFailedShort = 0xFFFFFFFEu;  // a device gone on a short read
 
 // How long the thread waits for replyMutex when it starts.
 constexpr uint32_t kStartWaitMs = 100;
@@ -107,6 +107,26 @@ void PrintReadError(uint32_t code, bool fullLength) {
     }
 }
 
+// With recovery on: the instrument has gone (code is the result that said
+// so), or the recovery wants the reads stopped (code 0). The thread stops
+// reading, wakes the recovery and waits until the recovery hands over an
+// instrument again. The first result of an outage is kept for the
+// recovery's message and event. False when the thread is to end instead.
+bool WaitForInstrument(ControlData* connection, uint32_t code) {
+    if (code != 0 && connection->link.exchange(LINK_AWAY) == LINK_PRESENT) {
+        connection->lostCode = code;
+        connection->lostAt = platform::UtcNowNanoseconds();
+    }
+    platform::SetEventObject(connection->recoveryWake);
+    const platform::Handle objects[2] = {connection->instrumentBack, connection->breakCurrentBulkRead};
+    for (;;) {
+        const uint32_t result = platform::WaitForAnyObject(2, objects, platform::kInfinite);
+        if (connection->running.load() != 1) return false;
+        // A cancel meant for a read: none is pending, so it is spent here.
+        if (result == platform::kWaitSignaled) return true;
+    }
+}
+
 uint32_t EndThread(ControlData* connection, uint32_t status) {
     // Leave replyMutex free rather than abandoned; a reply wait tells a
     // free mutex from a hand-off by handOffCount. Fails harmlessly when the
@@ -174,9 +194,14 @@ uint32_t ReceiveThread(void* argument) {
         if (fullLength && code == kUsbSuccess) {
             connection->rxTime = platform::UtcNowNanoseconds();
             ParseRxBuffer(connection, transferred);
-        } else if (code == kUsbGenFailure) {
-            PrintReadError(code, fullLength);
-            return EndThread(connection, fullLength ? kStatusFailed : kStatusFailedShort);
+        } else if (UsbDeviceGone(code)) {
+            if (!connection->reconnect) {
+                PrintReadError(code, fullLength);
+                return EndThread(connection, fullLength ? kStatusFailed : kStatusFailedShort);
+            }
+            if (!WaitForInstrument(connection, code)) return EndThread(connection, kStatusStopped);
+            failurePauseMs = 0;
+            continue;
         } else if (fullLength) {
             PrintReadError(code, true);
         }
@@ -198,5 +223,9 @@ uint32_t ReceiveThread(void* argument) {
             }
         }
         if (connection->running.load() != 1) return EndThread(connection, kStatusStopped);
+        // The recovery gave up on an instrument that came back but did not
+        // answer: it closes it once this thread has stopped reading it.
+        if (connection->link.load() == LINK_AWAY && !WaitForInstrument(connection, 0))
+            return EndThread(connection, kStatusStopped);
     }
 }

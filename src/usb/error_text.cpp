@@ -16,6 +16,7 @@ constexpr ErrorText kErrorTexts[] = {
     {5, "Access is denied."},
     {8, "Not enough memory resources are available to process this command."},
     {17, "The system cannot move the file to a different disk drive."},
+    {22, "The device does not recognize the command."},
     {31, "A device attached to the system is not functioning."},
     {50, "The request is not supported."},
     {55, "The specified network resource or device is no longer available."},
@@ -23,9 +24,11 @@ constexpr ErrorText kErrorTexts[] = {
     {122, "The data area passed to a system call is too small."},
     {234, "More data is available."},
     {258, "The wait operation timed out."},
+    {433, "A device which does not exist was specified."},
     {995, "The I/O operation has been aborted because of either a thread exit or an application request."},
     {997, "Overlapped I/O operation is in progress."},
     {1167, "The device is not connected."},
+    {1617, "The device has been removed."},
 };
 
 }  // namespace

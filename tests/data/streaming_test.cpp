@@ -106,7 +106,8 @@ TEST_F(Streaming, StatusOutputHasItsFieldsInOrderAndOnlyWithTwoOutputs) {
     ASSERT_EQ(ErrorOf(0, {String("Start")}), "");
     auto r = Call(2, {String("GetData"), Double(3)});
     EXPECT_EQ(standalone::FieldNames(r[1]),
-              (std::vector<std::string>{"LinesLost", "LinesWaiting", "TimedOut", "ReceiveTime"}));
+              (std::vector<std::string>{"LinesLost", "LinesWaiting", "TimedOut", "ReceiveTime",
+                                        "InstrumentAway"}));
     EXPECT_EQ(standalone::ClassOf(standalone::GetField(r[1], "LinesLost")), mxDOUBLE_CLASS);
     EXPECT_EQ(standalone::ClassOf(standalone::GetField(r[1], "LinesWaiting")), mxDOUBLE_CLASS);
     EXPECT_EQ(standalone::FieldNames(r[0]).size(), 12u);

@@ -75,6 +75,9 @@ protected:
 TEST_F(RecordingTest, EveryStoredLineAndTheCommandsBetweenThemReachTheFile) {
     Connect();
     auto conf = Call(1, {String("GetConfData")});
+    // Sent before the recording: the file holds it, and Connect's divider, as
+    // the settings in force before its first line.
+    ASSERT_EQ(ErrorOf(0, {String("SetInputGain"), String("2x"), String("5x")}), "");
     const std::string path = Path("session \xC2\xB5\xCE\xA9.vnrec");  // "session µΩ"
     ASSERT_EQ(ErrorOf(0, {String("StartRecording"), String(path.c_str())}), "");
     ASSERT_EQ(ErrorOf(0, {String("SetSamplingDivider"), Double(2)}), "");
@@ -111,9 +114,11 @@ TEST_F(RecordingTest, EveryStoredLineAndTheCommandsBetweenThemReachTheFile) {
         kinds.push_back(e.kind);
         texts.push_back(e.text);
     }
-    EXPECT_EQ(kinds, (std::vector<std::string>{"RecordingStart", "SetSamplingDivider", "Start",
+    EXPECT_EQ(kinds, (std::vector<std::string>{"RecordingStart", "SetSamplingDivider",
+                                               "SetInputGain", "SetSamplingDivider", "Start",
                                                "Marker", "Stop", "RecordingEnd"}));
-    EXPECT_EQ(texts, (std::vector<std::string>{"Idle", "2", "", marker, "", "StopRecording"}));
+    EXPECT_EQ(texts, (std::vector<std::string>{"Idle", "1", "2x, 5x", "2", "", marker, "",
+                                               "StopRecording"}));
     EXPECT_EQ(f.Find("Start")->line, 0u);
     EXPECT_GT(f.Find("Marker")->line, 0u);
     EXPECT_LT(f.Find("Marker")->line, f.lines.size());
@@ -170,7 +175,7 @@ TEST_F(RecordingTest, BadInputsGetTheirMessageAndLeaveNoFileBehind) {
     EXPECT_EQ(ErrorOf(1, {String("StopRecording")}), "\tNo recording to stop.\n");
     EXPECT_EQ(ErrorOf(0, {String("AddMarker"), String("x")}), noRecording);
     const recfile::File f = recfile::Read(Path("one.vnrec"));
-    EXPECT_EQ(f.events.size(), 2u) << "only RecordingStart and RecordingEnd";
+    EXPECT_EQ(f.events.size(), 3u) << "only RecordingStart, Connect's divider and RecordingEnd";
     EXPECT_EQ(f.events.back().text, "StopRecording");
 }
 
