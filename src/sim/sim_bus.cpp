@@ -3,7 +3,10 @@
 // The bus holds the settings of the instruments "plugged in", in member-index
 // order. Opening an interface builds a fresh instrument from its settings and
 // closing it destroys the instrument, so every connection starts from a
-// powered-up device. A read blocks on the device's manual-reset event, which
+// powered-up device. An instrument can be pulled and plugged back: while
+// pulled it is not on the bus (the member indices of those after it move
+// down one), and its open interface fails every transfer with the code of a
+// device gone; plugged back, it opens as a fresh instrument again. A read blocks on the device's manual-reset event, which
 // the instrument's thread sets whenever a transfer is ready, and on the
 // caller's cancel event.
 #include <atomic>
@@ -20,13 +23,16 @@
 #include "usb/usb_device.h"
 
 struct UsbDevice {
-    uint32_t memberIndex;
+    uint32_t memberIndex;  // the instrument's place in the bus's list (its entry)
     sim::SimInstrument* instrument;
     platform::Handle readEvent;  // manual-reset; set when a read could make progress
     std::atomic<uint32_t> pendingReads{0};  // reads waiting for a transfer (0 or 1)
     // The next read completes only when it is cancelled, with the transfer
     // that was ready then: one that completed just before its abort.
     std::atomic<bool> holdUntilCancel{false};
+    // What a transfer on the failed device reports: 31, or the code of the
+    // pull that took it off the bus.
+    std::atomic<uint32_t> goneCode{kUsbGenFailure};
 };
 
 namespace sim {
@@ -35,10 +41,16 @@ namespace {
 struct Bus {
     std::mutex mutex;
     std::vector<SimSettings> instruments{SimSettings()};
+    std::vector<bool> pulled = std::vector<bool>(1, false);  // per entry of instruments
+    // Outages of every instrument from VARNELO_SIM_OUTAGES, and the code
+    // their transfers report.
+    std::vector<std::pair<std::chrono::steady_clock::time_point, std::chrono::steady_clock::time_point>>
+        outages;
+    uint32_t outageCode = kUsbGenFailure;
     bool classUnknown = false;
     bool setExplicitly = false;  // a test chose the set-up: leave the environment alone
     bool environmentRead = false;
-    std::map<uint32_t, UsbDevice*> open;
+    std::map<uint32_t, UsbDevice*> open;  // by entry
     std::vector<std::vector<uint8_t>> lastClosedFrames;  // what the last closed interface received
 };
 
@@ -74,6 +86,20 @@ bool EnvironmentFlag(const char* name) {
     return value != nullptr && value[0] != '\0' && std::strcmp(value, "0") != 0;
 }
 
+// VARNELO_SIM_OUTAGES: "start+length" pairs in ms from now, comma-separated.
+void OutagesFromEnvironment(Bus& bus) {
+    bus.outages.clear();
+    const char* text = std::getenv("VARNELO_SIM_OUTAGES");
+    const auto now = std::chrono::steady_clock::now();
+    const std::vector<unsigned long> n = ParseList(text);
+    for (size_t i = 0; i + 1 < n.size(); i += 2) {
+        const auto start = now + std::chrono::milliseconds(n[i]);
+        bus.outages.emplace_back(start, start + std::chrono::milliseconds(n[i + 1]));
+    }
+    const std::vector<unsigned long> code = ParseList(std::getenv("VARNELO_SIM_OUTAGE_CODE"));
+    bus.outageCode = code.empty() ? kUsbGenFailure : static_cast<uint32_t>(code[0]);
+}
+
 std::vector<SimSettings> SettingsFromEnvironment() {
     if (EnvironmentFlag("VARNELO_SIM_NONE")) return {};
     uint32_t count = 1;
@@ -107,6 +133,62 @@ std::vector<SimSettings> SettingsFromEnvironment() {
     return list;
 }
 
+// The entry of the instrument at memberIndex among those on the bus now, or
+// the list's size when there is none. The caller holds the bus's lock.
+uint32_t EntryAt(const Bus& bus, uint32_t memberIndex, std::chrono::steady_clock::time_point now) {
+    bool outage = false;
+    for (const auto& o : bus.outages) outage = outage || (now >= o.first && now < o.second);
+    uint32_t present = 0;
+    for (uint32_t entry = 0; entry < bus.instruments.size(); ++entry) {
+        if (bus.pulled[entry] || outage) continue;
+        if (present++ == memberIndex) return entry;
+    }
+    return static_cast<uint32_t>(bus.instruments.size());
+}
+
+// The start of the next outage of VARNELO_SIM_OUTAGES that has not begun,
+// and whether one is under way now.
+bool NextOutage(std::chrono::steady_clock::time_point now, std::chrono::steady_clock::time_point* start) {
+    Bus& bus = TheBus();
+    std::lock_guard<std::mutex> lock(bus.mutex);
+    bool found = false;
+    for (const auto& o : bus.outages) {
+        if (now >= o.first && now < o.second) {
+            *start = now;
+            return true;
+        }
+        if (o.first > now && (!found || o.first < *start)) {
+            *start = o.first;
+            found = true;
+        }
+    }
+    return found;
+}
+
+// Takes the open interface of an instrument off the bus: its transfers fail
+// from now on with code, and a new open of the instrument gets a fresh one.
+// The caller holds the bus's lock.
+void PullLocked(Bus& bus, uint32_t entry, uint32_t code) {
+    auto it = bus.open.find(entry);
+    if (it == bus.open.end()) return;
+    it->second->goneCode = code;
+    SimUnplug(it->second->instrument);
+    bus.open.erase(it);
+}
+
+// An outage of VARNELO_SIM_OUTAGES that has begun takes the device off the
+// bus. Returns the time the next one begins, when there is one.
+bool PullOnOutage(UsbDevice* device, std::chrono::steady_clock::time_point* next) {
+    const auto now = std::chrono::steady_clock::now();
+    if (!NextOutage(now, next)) return false;
+    if (*next > now) return true;
+    Bus& bus = TheBus();
+    std::lock_guard<std::mutex> lock(bus.mutex);
+    auto it = bus.open.find(device->memberIndex);
+    if (it != bus.open.end() && it->second == device) PullLocked(bus, device->memberIndex, bus.outageCode);
+    return false;
+}
+
 void WakeReader(void* context) {
     platform::SetEventObject(static_cast<UsbDevice*>(context)->readEvent);
 }
@@ -122,6 +204,8 @@ void SimBusSetInstruments(const std::vector<SimSettings>& instruments) {
     Bus& bus = TheBus();
     std::lock_guard<std::mutex> lock(bus.mutex);
     bus.instruments = instruments;
+    bus.pulled.assign(instruments.size(), false);
+    bus.outages.clear();
     bus.classUnknown = false;
     bus.setExplicitly = true;
 }
@@ -162,6 +246,20 @@ void SimBusHoldNextReadUntilCancel(uint32_t memberIndex) {
     if (it != bus.open.end()) it->second->holdUntilCancel = true;
 }
 
+void SimBusPull(uint32_t entry, uint32_t code) {
+    Bus& bus = TheBus();
+    std::lock_guard<std::mutex> lock(bus.mutex);
+    if (entry >= bus.instruments.size()) return;
+    bus.pulled[entry] = true;
+    PullLocked(bus, entry, code);
+}
+
+void SimBusReplug(uint32_t entry) {
+    Bus& bus = TheBus();
+    std::lock_guard<std::mutex> lock(bus.mutex);
+    if (entry < bus.pulled.size()) bus.pulled[entry] = false;
+}
+
 uint32_t SimBusOpenCount() {
     Bus& bus = TheBus();
     std::lock_guard<std::mutex> lock(bus.mutex);
@@ -173,6 +271,8 @@ void SimBusConfigureFromEnvironment() {
     Bus& bus = TheBus();
     std::lock_guard<std::mutex> lock(bus.mutex);
     bus.instruments = std::move(list);
+    bus.pulled.assign(bus.instruments.size(), false);
+    OutagesFromEnvironment(bus);
     bus.classUnknown = false;
     bus.environmentRead = true;
 }
@@ -195,17 +295,18 @@ UsbDevice* OpenUsbDevice(const UsbGuid* guid, uint32_t memberIndex) {
     if (bus.classUnknown || !sim::SameGuid(*guid, kVarneloInterfaceGuid)) {
         return sim::FailOpen(kUsbDevNotExist);
     }
-    if (memberIndex >= bus.instruments.size()) return sim::FailOpen(kUsbDeviceNotConnected);
-    const sim::SimSettings& settings = bus.instruments[memberIndex];
+    const uint32_t entry = sim::EntryAt(bus, memberIndex, std::chrono::steady_clock::now());
+    if (entry >= bus.instruments.size()) return sim::FailOpen(kUsbDeviceNotConnected);
+    const sim::SimSettings& settings = bus.instruments[entry];
     // An interface that another program (or another open here) holds.
-    if (settings.heldByOtherProgram || bus.open.count(memberIndex) != 0) {
+    if (settings.heldByOtherProgram || bus.open.count(entry) != 0) {
         return sim::FailOpen(kUsbAccessDenied);
     }
     platform::Handle readEvent = platform::CreateEventObject(true, false);
     if (readEvent == nullptr) return sim::FailOpen(kUsbNotEnoughMemory);
-    auto* device = new UsbDevice{memberIndex, sim::SimCreateInstrument(settings), readEvent};
+    auto* device = new UsbDevice{entry, sim::SimCreateInstrument(settings), readEvent};
     sim::SimSetInReadyCallback(device->instrument, sim::WakeReader, device);
-    bus.open[memberIndex] = device;
+    bus.open[entry] = device;
     return device;
 }
 
@@ -214,7 +315,10 @@ bool CloseUsbDevice(UsbDevice* device) {
     {
         sim::Bus& bus = TheBus();
         std::lock_guard<std::mutex> lock(bus.mutex);
-        bus.open.erase(device->memberIndex);
+        // A pulled interface has left the list already, and the instrument
+        // plugged back may hold the entry by now.
+        auto it = bus.open.find(device->memberIndex);
+        if (it != bus.open.end() && it->second == device) bus.open.erase(it);
         bus.lastClosedFrames = sim::SimWrittenFrames(device->instrument);
     }
     // The instrument's thread may still be telling the event; it has ended
@@ -261,10 +365,12 @@ bool UsbGetDescriptor(UsbDevice* device, uint8_t descriptorType, uint8_t index,
 
 bool UsbBulkWrite(UsbDevice* device, const uint8_t* data, uint32_t length, uint32_t* bytesWritten) {
     if (device == nullptr || data == nullptr || bytesWritten == nullptr || length == 0) return false;
+    std::chrono::steady_clock::time_point nextOutage;
+    sim::PullOnOutage(device, &nextOutage);
     if (!sim::SimHandleOutTransfer(device->instrument, data, length)) {
         const sim::SimSettings& settings = sim::SimGetSettings(device->instrument);
         *bytesWritten = 0;
-        platform::SetLastErrorCode(settings.failWrites ? settings.writeErrorCode : kUsbGenFailure);
+        platform::SetLastErrorCode(settings.failWrites ? settings.writeErrorCode : device->goneCode.load());
         return false;
     }
     *bytesWritten = length;
@@ -294,6 +400,8 @@ uint32_t UsbBulkRead(UsbDevice* device, uint8_t* buffer, uint32_t length, uint32
         // Reset before looking, so a transfer that arrives after the look
         // sets the event again and the wait below sees it.
         platform::ResetEventObject(device->readEvent);
+        Clock::time_point nextOutage;
+        const bool outageAhead = sim::PullOnOutage(device, &nextOutage);
         uint32_t received = 0;
         bool deviceFailed = false;
         if (!device->holdUntilCancel &&
@@ -303,7 +411,7 @@ uint32_t UsbBulkRead(UsbDevice* device, uint8_t* buffer, uint32_t length, uint32
         }
         // A failure seen before the read went pending leaves the count as it
         // was, as a read that fails at once does on the real stack.
-        if (deviceFailed) return kUsbGenFailure;
+        if (deviceFailed) return device->goneCode;
         if (!pending) {
             pending = true;
             *bytesRead = 0;
@@ -315,7 +423,15 @@ uint32_t UsbBulkRead(UsbDevice* device, uint8_t* buffer, uint32_t length, uint32
             const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
             waitMs = left.count() > 0 ? static_cast<uint32_t>(left.count()) : 0;
         }
-        const uint32_t result = platform::WaitForAnyObject(objectCount, objects, waitMs);
+        // Woken when a scheduled outage begins, to take the device off the bus.
+        uint32_t outageMs = platform::kInfinite;
+        if (outageAhead) {
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(nextOutage - Clock::now());
+            outageMs = left.count() > 0 ? static_cast<uint32_t>(left.count()) + 1 : 1;
+        }
+        const bool outageFirst = outageMs < waitMs;
+        const uint32_t result = platform::WaitForAnyObject(objectCount, objects, outageFirst ? outageMs : waitMs);
+        if (result == platform::kWaitTimeout && outageFirst) continue;
         if (result == platform::kWaitSignaled) continue;
         if (result == platform::kWaitSignaled + 1) {
             // The abort of the transfer; a slow device takes its time over it.

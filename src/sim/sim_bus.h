@@ -30,6 +30,13 @@ uint32_t SimBusPendingReads(uint32_t memberIndex);
 // then with the transfer ready at that moment, as a transfer that completed
 // just before its abort reached it.
 void SimBusHoldNextReadUntilCancel(uint32_t memberIndex);
+// Pulls the instrument at entry (its place in the list set up) off the bus:
+// its open interface fails every transfer with code (31, or another result
+// of a device gone, such as 1167), and the instruments after it move down
+// one member index until it is plugged back.
+void SimBusPull(uint32_t entry, uint32_t code = kUsbGenFailure);
+// Plugs it back: the next open of it builds a fresh, powered-up instrument.
+void SimBusReplug(uint32_t entry);
 // Number of interfaces currently open.
 uint32_t SimBusOpenCount();
 
@@ -37,7 +44,10 @@ uint32_t SimBusOpenCount();
 // VARNELO_SIM_DEVICES=n instruments, VARNELO_SIM_HELD=comma list of held
 // indices, VARNELO_SIM_SILENT=comma list of opcodes not answered,
 // VARNELO_SIM_NO_SERIAL=1, VARNELO_SIM_NONE=1 (nothing plugged in),
-// VARNELO_SIM_LINE_RATE=n (lines per second under Start, for load tests).
+// VARNELO_SIM_LINE_RATE=n (lines per second under Start, for load tests),
+// VARNELO_SIM_OUTAGES=start+length,... (ms from now: every instrument is off
+// the bus for length ms from start ms on) with VARNELO_SIM_OUTAGE_CODE=code
+// (the result its transfers then report, 31 when not set).
 void SimBusConfigureFromEnvironment();
 
 }  // namespace sim
