@@ -18,6 +18,7 @@
 
 struct UsbDevice;
 struct Recording;
+struct Streaming;
 
 constexpr uint32_t MODE_IDLE = 0;         // no measurement
 constexpr uint32_t MODE_MEASURING = 1;    // started by Start
@@ -138,6 +139,9 @@ struct ControlData {
     // The latest recording, running or ended (owned); null before the first.
     // Attached to the feed while it runs.
     Recording* recording;
+    // The latest stream, running or ended (owned); null before the first.
+    // Attached to the feed while it runs.
+    Streaming* streaming;
 };
 
 // The current connection: set while a record exists, null otherwise.

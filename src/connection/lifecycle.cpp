@@ -12,6 +12,7 @@
 #include "platform/platform.h"
 #include "recording/recording.h"
 #include "recovery/recovery.h"
+#include "streaming/streaming.h"
 #include "usb/usb_device.h"
 
 ControlData* currentConnection = nullptr;
@@ -191,9 +192,20 @@ void EndRecording(ControlData* connection, const char* reason, bool report) {
     DestroyRecording(recording);
 }
 
+// Closes the stream's outlets once the receive thread has stored its last
+// line.
+void EndStreaming(ControlData* connection) {
+    Streaming* streaming = connection->streaming;
+    connection->streaming = nullptr;
+    if (!streaming) return;
+    DetachConsumer(&connection->feed, streaming);
+    DestroyStreaming(streaming);
+}
+
 void CloseConnection(ControlData* connection) {
     StopAndEndThreads(connection);
     EndRecording(connection, "Disconnect", true);
+    EndStreaming(connection);
     CloseKernelObjects(connection);
     CloseUsbDevice(connection->usb);
     platform::EndPreciseTiming();
@@ -244,6 +256,7 @@ void ReleaseAtExit() {
     if (!connection) return;
     StopAndEndThreads(connection);
     EndRecording(connection, "Unload", false);
+    EndStreaming(connection);
     CloseKernelObjects(connection);
     CloseUsbDevice(connection->usb);
     platform::EndPreciseTiming();

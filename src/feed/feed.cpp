@@ -40,3 +40,11 @@ FeedOutcome HandOnEvent(Feed* feed, const char* name, const std::string& text, i
     }
     return outcome;
 }
+
+void HandOnMeasurementStart(Feed* feed, double nominalRate) {
+    std::lock_guard<std::mutex> guard(feed->lock);
+    for (uint32_t i = 0; i < feed->count; ++i) {
+        const FeedConsumer& c = feed->consumers[i];
+        if (c.takeMeasurementStart) c.takeMeasurementStart(c.context, nominalRate);
+    }
+}

@@ -38,6 +38,10 @@ struct FeedConsumer {
     void (*takeLine)(void* context, const uint8_t* line, int64_t receivedAt);
     // An event; called on the thread that makes it.
     FeedResult (*takeEvent)(void* context, const FeedEvent& event);
+    // A measurement begins (Start, or the external trigger turned on): its
+    // lines follow. nominalRate is in lines per second, 0 when the lines
+    // come irregularly. May be null.
+    void (*takeMeasurementStart)(void* context, double nominalRate);
 };
 
 constexpr uint32_t FEED_MAX_CONSUMERS = 4;
@@ -57,6 +61,9 @@ bool AttachConsumer(Feed* feed, const FeedConsumer& consumer);
 void DetachConsumer(Feed* feed, void* context);
 
 void HandOnLine(Feed* feed, const uint8_t* line, int64_t receivedAt);
+
+// Tells every consumer that a measurement begins, before its first line.
+void HandOnMeasurementStart(Feed* feed, double nominalRate);
 
 // What the consumers together did with one event.
 struct FeedOutcome {

@@ -43,7 +43,8 @@ const char* const kCommandWords[NO_COMMAND] = {
     "GetConfData",     "SetCompensation",    "SetExcitationLevel",
     "SetInputGain",    "SetExternalTrigger", "SetBatterySupply",
     "SetSamplingDivider", "SetGPIO",         "GetShuntData", "StartRecording",
-    "StopRecording",   "GetRecordingStatus", "AddMarker"};
+    "StopRecording",   "GetRecordingStatus", "AddMarker",    "StartStreaming",
+    "StopStreaming",   "GetStreamingStatus"};
 
 const char* const kMsgCommandMissing =
     "\tCommand missing\n\tExpected commands as first argument are:'Connect', 'Disconnect', "
@@ -125,6 +126,8 @@ bool TalksToInstrument(uint16_t command) {
         case CMD_INDEX_STOP_RECORDING:
         case CMD_INDEX_GET_RECORDING_STATUS:
         case CMD_INDEX_ADD_MARKER:
+        case CMD_INDEX_STOP_STREAMING:
+        case CMD_INDEX_GET_STREAMING_STATUS:
             return false;
         default:
             return command < NO_COMMAND;
@@ -245,6 +248,15 @@ void RunCommand(int nlhs, mxArray* plhs[], int nrhs, const mxArray* prhs[]) {
             break;
         case CMD_INDEX_ADD_MARKER:
             AddMarkerCommand(RequireConnection(), nrhs, prhs);
+            break;
+        case CMD_INDEX_START_STREAMING:
+            StartStreamingCommand(RequireConnection(), nrhs, prhs);
+            break;
+        case CMD_INDEX_STOP_STREAMING:
+            StopStreamingCommand(RequireConnection(), nlhs, plhs);
+            break;
+        case CMD_INDEX_GET_STREAMING_STATUS:
+            GetStreamingStatusCommand(RequireConnection(), nlhs, plhs);
             break;
         default:
             Fail("\tUnknown command.\n");

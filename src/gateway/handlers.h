@@ -50,5 +50,11 @@ void NoteSetting(ControlData* connection, SettingSlot slot, const char* word,
 // The count complex singles staged in cmdWords (real parts, then imaginary
 // parts) as text: "1+2i, 0.5-0.25i, ...".
 std::string StagedComplexText(const ControlData* connection, uint32_t count);
+// Streaming on the Lab Streaming Layer (gateway/streaming_commands.cpp).
+void StartStreamingCommand(ControlData* connection, int nrhs, const mxArray* prhs[]);
+void StopStreamingCommand(ControlData* connection, int nlhs, mxArray* plhs[]);
+void GetStreamingStatusCommand(ControlData* connection, int nlhs, mxArray* plhs[]);
+// True while a stream runs.
+bool StreamingRuns(const ControlData* connection);
 // Prints, once, the failure that stopped a recording since the last call.
 void ReportRecordingFailure(ControlData* connection);

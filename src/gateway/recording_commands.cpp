@@ -114,7 +114,7 @@ void AddMarkerCommand(ControlData* connection, int nrhs, const mxArray* prhs[]) 
     if (nrhs != 2) Fail("\tMarker text missing. Argument 2. is the marker's text.\n");
     std::string text;
     if (!host::ReadText(prhs[1], &text)) Fail("\tArgument 2. is not text.\n");
-    if (!Running(connection)) Fail(kNoRecordingRunning);
+    if (!Running(connection) && !StreamingRuns(connection)) Fail(kNoRecordingRunning);
     if (text.size() > MAX_EVENT_TEXT) Fail("\tMarker text too long, at most 4096 bytes.\n");
     const FeedOutcome outcome =
         HandOnEvent(&connection->feed, EVENT_MARKER, text, platform::UtcNowNanoseconds());

@@ -48,6 +48,7 @@ void StartCommand(ControlData* connection) {
     // Lines the previous measurement left unread, or lost, are not part of
     // this one: its first LinesLost counts only its own losses.
     connection->overrunsReported = DiscardUnreadLines(connection);
+    HandOnMeasurementStart(&connection->feed, 1000.0 / connection->samplingDivider);
     SendOpcode(connection, CMD_START);
     NoteCommand(connection, "Start", "");
 }

@@ -155,6 +155,7 @@ void SetExternalTriggerCommand(ControlData* connection, int nrhs, const mxArray*
         // Lines the previous measurement left unread, or lost, are not part
         // of this one: its first LinesLost counts only its own losses.
         connection->overrunsReported = DiscardUnreadLines(connection);
+        HandOnMeasurementStart(&connection->feed, 0.0);  // lines come with the trigger's edges
         SendArgumentWord(connection, CMD_SET_EXTERNAL_TRIGGER, 1);
         NoteCommand(connection, "SetExternalTrigger", "On");
         host::Print("%s", kExtTriggerWarning);

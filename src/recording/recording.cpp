@@ -359,7 +359,9 @@ FeedResult TakeEvent(void* context, const FeedEvent& event) {
 
 }  // namespace
 
-FeedConsumer RecordingConsumer(Recording* recording) { return {recording, TakeLine, TakeEvent}; }
+FeedConsumer RecordingConsumer(Recording* recording) {
+    return {recording, TakeLine, TakeEvent, nullptr};
+}
 
 void FinishRecording(Recording* r, const char* reason) {
     {
