@@ -197,7 +197,17 @@ mxArray* NumericArray(py::handle value, size_t position) {
 
 mxArray* ToArray(py::handle value, size_t position) {
     if (py::isinstance<py::str>(value)) {
-        std::string text = value.cast<std::string>();
+        // The module takes text as UTF-8. A str with lone surrogates (what
+        // os.fsdecode makes of a file name that is not UTF-8) has no UTF-8
+        // form: say so, rather than pybind11's "Unable to cast".
+        Py_ssize_t size = 0;
+        const char* utf8 = PyUnicode_AsUTF8AndSize(value.ptr(), &size);
+        if (!utf8) {
+            PyErr_Clear();
+            throw py::value_error("argument " + std::to_string(position) +
+                                  " is not valid UTF-8 text: " + std::string(py::repr(value)));
+        }
+        std::string text(utf8, static_cast<size_t>(size));
         if (text.find('\0') != std::string::npos) {
             throw py::value_error("argument " + std::to_string(position) +
                                   " contains a NUL character");
