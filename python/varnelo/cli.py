@@ -24,6 +24,7 @@ import errno
 import logging
 import os
 import signal
+import stat
 import sys
 import threading
 import time
@@ -122,7 +123,10 @@ def _check_output(rec: Recording, out: str) -> None:
     link, another path) or any other recording: opening it for writing would
     empty it before a byte was written."""
     try:
-        same = os.path.samefile(rec.path, out)
+        target = os.stat(out)
+        if not stat.S_ISREG(target.st_mode):
+            return  # a terminal, a pipe, a device: nothing to empty, nothing to read
+        same = os.path.samestat(target, os.stat(rec.path))
         with open(out, "rb") as f:
             is_recording = f.read(len(MAGIC)) == MAGIC
     except OSError:
@@ -356,7 +360,9 @@ def plot_recording(rec: Recording, out: str, bin_number: int = 1,
     ax_phase = fig.add_subplot(grid[0, 1])
     ax_time = fig.add_subplot(grid[1, :])
     every = "" if step == 1 else f", every {step}th line"
-    fig.suptitle(f"{os.path.basename(rec.path)}: {n:,} lines, {_duration(rec):.1f} s, "
+    # A name that is not UTF-8 shows its odd bytes escaped (no font has a glyph for them).
+    name = os.fsencode(os.path.basename(rec.path)).decode("utf-8", "backslashreplace")
+    fig.suptitle(f"{name}: {n:,} lines, {_duration(rec):.1f} s, "
                  f"{rec.lines_lost:,} lost" + (" (file cut short)" if rec.truncated else ""))
     notes = []
     if n:

@@ -177,7 +177,6 @@ class TestPrinting:
             assert _backend.printed_level(text) == _backend.PRINTED_LEVELS[f], f
         # A write failure that ended a recording is a fault; an unknown text too.
         for text in ("\tRecording stopped. Unable to write recording file [27] - File too large\n",
-                     "\tNo room for more events in the recording file: 'Start' is not noted.\n",
                      "\tA message not yet known\n"):
             assert _backend.printed_level(text) == logging.WARNING, text
 
