@@ -10,8 +10,9 @@ function R = VarneloReadRecording(fileName, firstLine, lineCount)
 %   Plain MATLAB code: it needs neither the module nor a connection, and
 %   runs in MATLAB and GNU Octave. A file cut anywhere (a crash, kill -9, a
 %   power loss) reads up to its last whole line; R.Truncated says so. A file
-%   still being recorded can be read meanwhile: it reads as what was written
-%   so far, with no RecordingEnd event, and perhaps Truncated.
+%   still being recorded can be read meanwhile, here or in Python: it reads
+%   as what was written so far, with no RecordingEnd event yet, and perhaps
+%   Truncated. docs/recording-format.md has the rules for damaged files.
 %
 %   R has the fields
 %     Header       FormatVersion, ModuleVersion, StartTime (POSIX seconds,
@@ -36,8 +37,9 @@ function R = VarneloReadRecording(fileName, firstLine, lineCount)
 %                  first line's place or inside a record, in records that
 %                  are not lines, inside an event's text (the event keeps
 %                  the part that is there), or before the line an event
-%                  names. A file that ended cleanly has a RecordingEnd event
-%                  and is not Truncated.
+%                  names. A recording that ended cleanly has a
+%                  RecordingEnd event; its file is complete when it is not
+%                  Truncated as well.
 %
 %   Reading the events:
 %     - A file holds at most 65,536 event slots. Markers and commands may
@@ -284,10 +286,10 @@ names = E(33:56, ev(heads));
 [~, nameBytes] = max([names; zeros(1, size(names, 2), 'uint8')] == 0, [], 1);
 nameBytes = nameBytes - 1;
 kinds = utf8Texts(names((1:24)' <= nameBytes), nameBytes);
-run = cumsum(heads);
+run = cumsum(heads).';  % a column: kinds(run) is K x 1 even for one kind
 events.kind = kinds(run);
-events.gap = reshape(strcmp(kinds, 'Gap'), [], 1);
-events.gap = events.gap(run);
+isGap = strcmp(kinds, 'Gap');
+events.gap = isGap(run);
 
 % An event's text: up to 152 bytes in its own record, the rest in the text
 % records after it, each adding at most what is still missing. The bytes an
