@@ -130,10 +130,7 @@ else
     count = total;
 end
 fseek(fid, linesOffset + first * recordSize, 'bof');
-% Read as singles, four bytes a row: the impedance values are then in
-% their class already, and every other field is cast from a few rows.
-S = fread(fid, [recordSize / 4, count], '*single');
-[R.Data, R.ReceiveTime] = decodeLines(S);
+[R.Data, R.ReceiveTime] = readLines(fid, recordSize, count);
 
 % Events: the slots in use, read until the first empty one. An event whose
 % text records are missing, or that points past the last line, shows that
@@ -197,39 +194,47 @@ while n > 0
 end
 end
 
-function [data, receiveTime] = decodeLines(S)
-% S: one record a column, as 52 four-byte rows.
-n = size(S, 2);
-if n == 0
-    u16 = zeros(0, 1, 'uint16'); u32 = zeros(0, 1, 'uint32'); s = zeros(0, 15, 'single');
-    data = struct('SysErrors', u16, 'MeasurementCycleCount', u32, 'MeasurementCyclePeriod', u32, ...
-                  'MaxChA', u16, 'MinChA', u16, 'MaxChB', u16, 'MinChB', u16, ...
-                  'ImpedanceModule', s, 'ImpedancePhase', s, 'BatteryLevel', u16, ...
-                  'ChargerStatus', u16, 'GPIOState', u16);
-    receiveTime = zeros(0, 1);
-    return;
+function [data, receiveTime] = readLines(fid, recordSize, count)
+% count lines from the file's position, in GetData's classes and shapes. The
+% lines are read as singles, four bytes a row of a column per record: the
+% impedance values are then in their class already, and every other field
+% is cast from the few rows that hold it (rows 3-4: the receive time; 7-8:
+% the cycle count and period; 6, 9, 10, 41 and 42: the 16-bit fields, two
+% a row). They are read in chunks, each cast and transposed while it is in
+% the processor's cache, into arrays made once: that costs about half of
+% reading the whole part first.
+chunk = 16384;
+module = zeros(count, 15, 'single');
+phase = zeros(count, 15, 'single');
+ns = zeros(count, 1, 'int64');
+u32 = zeros(2, count, 'uint32');
+u16 = zeros(10, count, 'uint16');
+for first = 1:chunk:count
+    n = min(chunk, count - first + 1);
+    rows = first:first + n - 1;
+    S = fread(fid, [recordSize / 4, n], '*single');
+    part = S(3:4, :);
+    ns(rows) = typecast(part(:), 'int64');
+    part = S(7:8, :);
+    u32(:, rows) = reshape(typecast(part(:), 'uint32'), 2, n);
+    part = S([6 9 10 41 42], :);
+    u16(:, rows) = reshape(typecast(part(:), 'uint16'), 10, n);
+    module(rows, :) = S(11:25, :).';
+    phase(rows, :) = S(26:40, :).';
 end
-% Each field is cast from the few rows that hold it, never from the whole
-% array: rows 3-4 are record bytes 8-15 (the receive time), row 7 and 8
-% the cycle count and period; rows 6, 9, 10, 41 and 42 hold the 16-bit
-% fields, two a row. Only the impedance values need a transpose, to
-% GetData's N x 15.
-time = S(3:4, :);
-receiveTime = posixSeconds(typecast(time(:), 'int64'));
-w = S([6 9 10 41 42], :);
-w = reshape(typecast(w(:), 'uint16'), 10, n).';
-data.SysErrors = w(:, 2);
-data.MeasurementCycleCount = typecast(S(7, :), 'uint32').';
-data.MeasurementCyclePeriod = typecast(S(8, :), 'uint32').';
-data.MaxChA = w(:, 3);
-data.MinChA = w(:, 4);
-data.MaxChB = w(:, 5);
-data.MinChB = w(:, 6);
-data.ImpedanceModule = S(11:25, :).';
-data.ImpedancePhase = S(26:40, :).';
-data.BatteryLevel = w(:, 7);
-data.ChargerStatus = w(:, 8);
-data.GPIOState = w(:, 9);
+data.SysErrors = u16(2, :).';
+data.MeasurementCycleCount = u32(1, :).';
+data.MeasurementCyclePeriod = u32(2, :).';
+data.MaxChA = u16(3, :).';
+data.MinChA = u16(4, :).';
+data.MaxChB = u16(5, :).';
+data.MinChB = u16(6, :).';
+data.ImpedanceModule = module;
+data.ImpedancePhase = phase;
+data.BatteryLevel = u16(7, :).';
+data.ChargerStatus = u16(8, :).';
+data.GPIOState = u16(9, :).';
+receiveTime = posixSeconds(ns);
 end
 
 function events = readEvents(fid, headerSize, recordSize, eventSlots, areaEnd)
