@@ -187,10 +187,10 @@ def _read_events(f: Any, header: RecordingHeader, file_size: int) -> Tuple[List[
                 if missing > 0:
                     pending["text"] += r[16:16 + min(text_bytes, missing, 192)]
     text_cut = any(len(e["text"]) < e["bytes"] for e in out)
-    return [(Event(time=float(posix_seconds(np.int64(e["time"]))), line=int(e["line"]),
-                   kind=e["kind"], text=e["text"].decode("utf-8", errors="replace")),
-             int(e["value"]))
-            for e in out], text_cut
+    times = posix_seconds(np.array([e["time"] for e in out], dtype=np.int64)).tolist()
+    return [(Event(time=t, line=int(e["line"]), kind=e["kind"],
+                   text=e["text"].decode("utf-8", errors="replace")), int(e["value"]))
+            for t, e in zip(times, out)], text_cut
 
 
 def _lines_in_file(records: np.ndarray) -> int:
