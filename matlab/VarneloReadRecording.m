@@ -141,13 +141,13 @@ if partial
     keep = events.line >= first & (events.line < first + count | first + count >= total);
     if count == 0, keep = events.line == first; end
 else
-    keep = true(size(events.line));
+    keep = ':';
 end
 R.Events.Time = events.time(keep);
 R.Events.Line = events.line(keep) + 1;
 R.Events.Kind = events.kind(keep);
 R.Events.Text = events.text(keep);
-R.LinesLost = sum(events.value(keep & events.gap));
+R.LinesLost = sum(events.value(keep) .* events.gap(keep));
 end
 
 function header = readHeader(head, version)
@@ -242,26 +242,18 @@ function events = readEvents(fid, headerSize, recordSize, eventSlots, areaEnd)
 % 65,281 events, too many for a loop over them.
 slots = min(eventSlots, floor(max(areaEnd - headerSize, 0) / recordSize));
 fseek(fid, headerSize, 'bof');
-% Blocks that grow, up to the first empty slot: few events, one small read.
-% Read as uint64 (Octave's fread of uint8 costs several times more): the
-% first word holds the record's kind, the next three an event's time, line
-% and value, the three after those its kind's name.
-parts = {zeros(recordSize / 8, 0, 'uint64')};
-done = 0;
-block = 1024;
-while done < slots
-    part = fread(fid, [recordSize / 8, min(block, slots - done)], '*uint64');
-    if isempty(part), break; end
-    empty = find(bitand(part(1, :), uint64(65535)) == 0, 1);
-    if ~isempty(empty)
-        parts{end + 1} = part(:, 1:empty - 1); %#ok<AGROW>
-        break;
-    end
-    parts{end + 1} = part; %#ok<AGROW>
-    done = done + size(part, 2);
-    block = block * 4;
+% The first 1024 slots, and only when the first empty slot is not among
+% them all the slots in one read: few events cost one small read. Read as
+% uint64 (Octave's fread of uint8 costs several times more): the first word
+% holds the record's kind, the next three an event's time, line and value,
+% the three after those its kind's name.
+W = reshape(fread(fid, [recordSize / 8, min(1024, slots)], '*uint64'), recordSize / 8, []);
+if size(W, 2) < slots && all(bitand(W(1, :), uint64(65535)) ~= 0)
+    fseek(fid, headerSize, 'bof');
+    W = fread(fid, [recordSize / 8, slots], '*uint64');
 end
-W = [parts{:}];
+empty = find(bitand(W(1, :), uint64(65535)) == 0, 1);
+if ~isempty(empty), W = W(:, 1:empty - 1); end
 E = reshape(typecast(W(:), 'uint8'), recordSize, []);
 
 kind = double(E(1, :)) + 256 * double(E(2, :));
