@@ -40,12 +40,10 @@ for round = 1:3
   tic; R = VarneloReadRecording(full); best(5) = min(best(5), toc);
   assert(numel(R.Events.Kind) == markers + 2);
   tic; R = VarneloReadRecording(full, 1, 1); best(6) = min(best(6), toc);
-  clear R;
 end
 fprintf(['octave read-recording: VarneloReadRecording %.3f s, bare fread %.3f s (%.2fx), ' ...
          'as singles %.3f s (%.2fx), best of 3\n'], best(3), best(1), best(3) / best(1), best(2), ...
         best(3) / best(2));
 fprintf('octave read-recording: 100,000 lines %.3f s; %d events %.3f s, part (f, 1, 1) %.3f s\n', ...
         best(4), markers + 2, best(5), best(6));
-delete(name);
-delete(full);
+delete(name, full);

@@ -269,7 +269,6 @@ def answers(paths):
     return [python(p) for p in paths], octave
 
 
-@pytest.mark.skipif(shutil.which("octave") is None, reason="needs GNU Octave")
 def test_both_readers_give_the_page_s_answer_on_damaged_files(tmp_path):
     whole = synthetic_recording()
     zeroed = whole[:LINES_START + 208 * 53] + b"\0\0" + whole[LINES_START + 208 * 53 + 2:]
