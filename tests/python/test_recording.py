@@ -1,6 +1,7 @@
 """Recording from Python and reading the files back (varnelo.read_recording),
 and the varnelo command: its subcommands against the simulated instrument,
 their bad inputs, and the readers without the compiled extensions."""
+import json
 import os
 import resource
 import shutil
@@ -264,3 +265,82 @@ class TestCommandLine:
                                 env=dict(os.environ, PYTHONPATH=str(tmp_path / "site")))
         assert result.returncode == 0, result.stderr
         assert (tmp_path / "o.csv").stat().st_size > 500 * 300
+
+
+# ---- Both readers on damaged files -------------------------------------------------------
+
+START_NS, LINES_START = 1_700_000_000_123_456_789, 512 + 65536 * 208
+SPLIT = "a" + "é" * 100  # 201 bytes: an 'é' straddles the event record and its text record
+BAD_UTF8 = b"\xff\xfeA\xe0\x80|\xed\xa0\x80|\xf4\x90\x80\x80|\xf0\x9f\x98"  # as older modules wrote
+
+
+def synthetic_recording(n=100):
+    """n lines; RecordingStart, a marker going on in a text record, two Gaps at one line,
+    text that is not UTF-8, a kind the readers do not know and RecordingEnd in slots 0-7."""
+    data = bytearray(struct.pack("<8s4IqHHBBH8s", b"\x89VNREC\r\n", 1, 512, 208, 65536,
+                                 START_NS, 0, 1, 4, 0, 0, b"1.1.0").ljust(512, b"\0"))
+    for kind, line, value, text in [("RecordingStart", 0, 0, b"Idle"), ("Marker", 10, 0, SPLIT.encode()),
+                                    ("Gap", 50, 3, b"3"), ("Gap", 50, 2, b"2"),
+                                    ("Marker", 60, 0, BAD_UTF8), ("InstrumentLost", 70, 0, b""),
+                                    ("RecordingEnd", n, 0, b"StopRecording")]:
+        data += struct.pack("<HH4xqQQ24s152s", 2, len(text), START_NS + line, line, value,
+                            kind.encode(), text[:152])
+        for at in range(152, len(text), 192):
+            data += struct.pack("<HH4xq192s", 3, len(text[at:at + 192]), 0, text[at:at + 192])
+    data += bytes(LINES_START - len(data))
+    for i in range(n):
+        data += struct.pack("<HH4xq4s4xI180x", 1, 0, START_NS + 10**6 * i, b"\x03\xff\xdd\x01", i)
+    return data
+
+
+def answers(paths):
+    """Each reader's answer on each file: Python's, then Octave's from one process."""
+    def python(path):
+        try:
+            rec = varnelo.read_recording(path)
+        except ValueError as e:
+            return {"error": str(e) + "."}
+        return {"truncated": rec.truncated, "lost": rec.lines_lost,
+                "cycles": rec.lines.measurement_cycle_count.tolist(),
+                **{f: [getattr(e, f) for e in rec.events] for f in ("line", "kind", "text", "time")}}
+    (paths[0].parent / "files.txt").write_text("\n".join(map(str, paths)))
+    code = (f"addpath('{os.path.dirname(__file__)}/../../matlab'); for name = strsplit(fileread("
+            f"'{paths[0].parent}/files.txt'), \"\\n\")\ntry\nR = VarneloReadRecording(name{{1}}); "
+            "e = R.Events; s = struct('truncated', R.Truncated, 'lost', R.LinesLost, 'cycles', "
+            "{num2cell(double(R.Data.MeasurementCycleCount'))}, 'line', {num2cell(e.Line' - 1)}, "
+            "'kind', {e.Kind'}, 'text', {e.Text'}, 'time', {num2cell(e.Time')});\ncatch err\n"
+            "s = struct('error', err.message);\nend\nprintf('%s\\n', jsonencode(s)); end")
+    out = subprocess.run(["octave", "--no-gui", "--no-window-system", "-q", "--norc", "--eval", code],
+                         capture_output=True, text=True, timeout=300)
+    octave = [json.loads(line) for line in out.stdout.splitlines() if line[:1] == "{"]
+    assert len(octave) == len(paths), out.stdout + out.stderr
+    return [python(p) for p in paths], octave
+
+
+def test_both_readers_give_the_page_s_answer_on_damaged_files(tmp_path):
+    whole = synthetic_recording()
+    zeroed = whole[:LINES_START + 208 * 53] + b"\0\0" + whole[LINES_START + 208 * 53 + 2:]
+    # name: (bytes, truncated, lines, events), as docs/recording-format.md says.
+    cases = {"whole": (whole, False, 100, 7), "header only": (whole[:512], True, 0, 0),
+             "cut in the slots": (whole[:2018], True, 0, 6),
+             "cut in a text record": (whole[:1100], True, 0, 2),
+             "cut after the end event": (whole[:LINES_START + 10 * 208], True, 10, 7),
+             "cut inside a line": (whole[:-100], True, 99, 7),
+             "a zeroed line, good lines after": (zeroed, False, 100, 7),
+             "the same and a zero tail": (zeroed + bytes(7 * 208 + 3), True, 100, 7),
+             "cut in the header": (whole[:20], None, 0, 0)}
+    paths = [tmp_path / f"{k}.vnrec" for k in range(len(cases))]
+    for path, (data, *_) in zip(paths, cases.values()):
+        path.write_bytes(data)
+    for (name, (_, truncated, lines, events)), path, python, octave in zip(
+            cases.items(), paths, *answers(paths)):
+        if truncated is None:
+            assert python == octave == {"error": f"{path} ends inside its header."}, name
+            continue
+        assert (python["truncated"], len(python["cycles"]), len(python["kind"])) == (
+            truncated, lines, events), name
+        np.testing.assert_allclose(octave.pop("time"), python.pop("time"), rtol=0, atol=1e-6)
+        assert octave == python, name
+        texts = {"whole": [SPLIT, BAD_UTF8.decode(errors="replace")],  # events 1 and 4
+                 "cut in a text record": [SPLIT.encode()[:152].decode(errors="replace")]}
+        assert python["text"][1:5:3] == texts.get(name, python["text"][1:5:3]), name
