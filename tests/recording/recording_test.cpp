@@ -174,6 +174,28 @@ TEST_F(RecordingTest, BadInputsGetTheirMessageAndLeaveNoFileBehind) {
     EXPECT_EQ(f.events.back().text, "StopRecording");
 }
 
+TEST_F(RecordingTest, StringScalarsAreTakenWhereverACharRowIs) {
+    using standalone::StringObject;
+    const auto text = [](const std::string& t) { return StringObject({t}); };
+    ASSERT_EQ(ErrorOf(0, {text("Connect"), text("RingLines"), Double(1000)}), "");
+    const std::string path = Path("string \xCE\xA9.vnrec");
+    ASSERT_EQ(ErrorOf(0, {text("StartRecording"), text(path)}), "");
+    ASSERT_EQ(ErrorOf(0, {text("SetInputGain"), text("2x"), text("10x")}), "");
+    const long arrays = standalone::LiveArrays();
+    ASSERT_EQ(ErrorOf(0, {text("AddMarker"), text("\xCE\xA9")}), "");
+    EXPECT_EQ(standalone::LiveArrays(), arrays) << "the converted text is released";
+    // A string array of another size, or a missing string, holds no one text.
+    const std::string notText = "\tArgument 2. is not text.\n";
+    EXPECT_EQ(ErrorOf(0, {text("AddMarker"), StringObject({"a", "b"})}), notText);
+    EXPECT_EQ(ErrorOf(0, {text("AddMarker"), standalone::MissingString()}), notText);
+    EXPECT_EQ(ErrorOf(0, {StringObject({})}), "\tCommand syntax error.\n");
+    EXPECT_EQ(CallStatus("StopRecording").fileName, path);
+    const recfile::File f = recfile::Read(path);
+    ASSERT_EQ(f.events.size(), 4u);
+    EXPECT_EQ(f.events[1].text, "2x, 10x");
+    EXPECT_EQ(f.events[2].text, "\xCE\xA9");
+}
+
 #if !defined(_WIN32)
 TEST_F(RecordingTest, AFullDiskStopsTheRecordingButNotTheMeasurement) {
     // A file-size limit a little beyond the header and event area: the
