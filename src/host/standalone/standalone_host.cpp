@@ -66,8 +66,7 @@ struct mxArray_tag {
     ZeroedBytes imag;
     std::vector<std::string> fieldNames;  // structures: 1 x 1 only
     std::vector<mxArray*> fields;
-    // A MATLAB string array (an object of class "string"): its texts in
-    // UTF-8, or a missing string.
+    // A MATLAB string array (class "string"): its texts in UTF-8, or missing.
     bool stringObject = false;
     bool missing = false;
     std::vector<std::string> strings;
@@ -183,16 +182,14 @@ int mexAtExit(void (*hook)(void)) {
 
 int mexCallMATLAB(int nlhs, mxArray* plhs[], int nrhs, mxArray* prhs[], const char* name) {
     // MATLAB's ismissing and char of a string scalar.
-    if (nlhs == 1 && nrhs == 1 && prhs[0]->stringObject && prhs[0]->strings.size() == 1 &&
-        (std::strcmp(name, "ismissing") == 0 || std::strcmp(name, "char") == 0)) {
-        const mxArray* text = prhs[0];
-        if (name[0] == 'i') {
-            plhs[0] = mxCreateLogicalScalar(text->missing);
-        } else if (text->missing) {
-            throw standalone::HostError{"char: a missing string has no characters"};
-        } else {
-            plhs[0] = mxCreateString(text->strings[0].c_str());
-        }
+    const mxArray* text = nrhs == 1 && nlhs == 1 && prhs[0]->stringObject &&
+                                  prhs[0]->strings.size() == 1 ? prhs[0] : nullptr;
+    if (text && std::strcmp(name, "ismissing") == 0) {
+        plhs[0] = mxCreateLogicalScalar(text->missing);
+        return 0;
+    }
+    if (text && !text->missing && std::strcmp(name, "char") == 0) {
+        plhs[0] = mxCreateString(text->strings[0].c_str());
         return 0;
     }
     if (std::strcmp(name, "spline") != 0 || nrhs != 3 || nlhs != 1) {
@@ -220,13 +217,9 @@ int mexCallMATLAB(int nlhs, mxArray* plhs[], int nrhs, mxArray* prhs[], const ch
 }
 
 bool mxIsChar(const mxArray* a) { return a->classId == mxCHAR_CLASS; }
+// Only objects are asked about by name: the module asks for "string" alone.
 bool mxIsClass(const mxArray* a, const char* name) {
-    static const char* const kNames[] = {"unknown", "cell",   "struct", "logical", "char",
-                                         "void",    "double", "single", "int8",    "uint8",
-                                         "int16",   "uint16", "int32",  "uint32",  "int64",
-                                         "uint64",  "function_handle"};
-    if (a->stringObject) return std::strcmp(name, "string") == 0;
-    return std::strcmp(name, kNames[a->classId]) == 0;
+    return a->stringObject && std::strcmp(name, "string") == 0;
 }
 bool mxIsDouble(const mxArray* a) { return a->classId == mxDOUBLE_CLASS; }
 bool mxIsComplex(const mxArray* a) { return a->complex; }
@@ -398,16 +391,11 @@ CallResult Call(int nlhs, std::vector<mxArray*> inputs) {
 
 mxArray* String(const char* text) { return mxCreateString(text); }
 
-mxArray* StringObject(const std::vector<std::string>& texts) {
+mxArray* StringObject(const std::vector<std::string>& texts, bool missing) {
     mxArray* a = NewArray(mxUNKNOWN_CLASS, {1, texts.size()}, false);
     a->stringObject = true;
+    a->missing = missing;
     a->strings = texts;
-    return a;
-}
-
-mxArray* MissingString() {
-    mxArray* a = StringObject({""});
-    a->missing = true;
     return a;
 }
 

@@ -53,9 +53,7 @@ STUB bool mxIsClass(const mxArray* a, const char* name) {
     return a->stringScalar && std::strcmp(name, "string") == 0;
 }
 mxArray* StubStringScalar(const char* text) {
-    auto* a = new mxArray;
-    a->classId = mxUNKNOWN_CLASS;
-    a->rows = a->columns = 1;
+    mxArray* a = Numeric(mxUNKNOWN_CLASS, 1, 1, false);
     a->text = text;
     a->stringScalar = true;
     return a;
