@@ -94,7 +94,7 @@ void CheckComplexTable(int nrhs, const mxArray* prhs[], const char* missingMessa
 void RunCommand(int nlhs, mxArray* plhs[], int nrhs, const mxArray* prhs[]) {
     if (nrhs == 0) Fail(kMsgCommandMissing);
     // A char array that is not one row of text (several rows, a zero
-    // character) names no command: its word is "".
+    // character, bytes that are not UTF-8) names no command: its word is "".
     std::string word;
     if (!host::ReadWord(prhs[0], &word)) Fail(kMsgSyntaxError);
     char infoText[kInfoTextSize];

@@ -47,13 +47,9 @@ STUB int mexAtExit(void (*hook)(void)) {
 // MATLAB's ismissing and char of a string scalar; anything else fails.
 STUB int mexCallMATLAB(int nlhs, mxArray** plhs, int nrhs, mxArray** prhs, const char* name) {
     if (nlhs != 1 || nrhs != 1 || !mxIsClass(prhs[0], "string")) return 1;
-    if (std::strcmp(name, "ismissing") == 0) {
-        plhs[0] = mxCreateLogicalScalar(false);
-    } else if (std::strcmp(name, "char") == 0) {
-        plhs[0] = mxCreateString(StubStringText(prhs[0]));
-    } else {
-        return 1;
-    }
+    const bool toChar = std::strcmp(name, "char") == 0;
+    if (!toChar && std::strcmp(name, "ismissing") != 0) return 1;
+    plhs[0] = toChar ? mxCreateString(StubStringText(prhs[0])) : mxCreateLogicalScalar(false);
     return 0;
 }
 
