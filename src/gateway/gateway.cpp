@@ -71,9 +71,9 @@ uint32_t LineCountOf(const mxArray* argument) {
 // anything is opened.
 uint32_t RingSlotsOf(int nrhs, const mxArray* prhs[]) {
     if (nrhs == 1) return RING_SLOTS;
-    if (nrhs != 3 || !host::IsChar(prhs[1])) Fail(kMsgIncorrectArgument);
-    const char* word = host::ArrayToString(prhs[1]);
-    if (!word || std::strcmp(word, "RingLines") != 0) Fail(kMsgIncorrectArgument);
+    std::string word;
+    if (nrhs != 3 || !host::ReadWord(prhs[1], &word) || word != "RingLines")
+        Fail(kMsgIncorrectArgument);
     double lines = 0.0;
     if (!host::IsDouble(prhs[2]) || host::IsComplex(prhs[2]) || host::IsSparse(prhs[2]) ||
         host::ElementCount(prhs[2]) != 1 || !host::ReadScalar(prhs[2], &lines)) {
@@ -93,13 +93,14 @@ void CheckComplexTable(int nrhs, const mxArray* prhs[], const char* missingMessa
 
 void RunCommand(int nlhs, mxArray* plhs[], int nrhs, const mxArray* prhs[]) {
     if (nrhs == 0) Fail(kMsgCommandMissing);
-    if (!host::IsChar(prhs[0])) Fail(kMsgSyntaxError);
+    // A char array that is not one row of text (several rows, a zero
+    // character, bytes that are not UTF-8) names no command: its word is "".
+    std::string word;
+    if (!host::ReadWord(prhs[0], &word)) Fail(kMsgSyntaxError);
     char infoText[kInfoTextSize];
     std::memset(infoText, 0, sizeof infoText);
-    const char* word = host::ArrayToString(prhs[0]);
-    if (!word) Fail(kMsgSyntaxError);
 
-    switch (FindCommand(word)) {
+    switch (FindCommand(word.c_str())) {
         case CMD_INDEX_CONNECT:
             if (IsConnected()) Fail("\tDevice already connected.\n");
             ConnectCommand(RingSlotsOf(nrhs, prhs));
