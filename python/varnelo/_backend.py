@@ -45,21 +45,23 @@ PRINTED_LEVELS = {
     "\t(%zu further messages from the receive thread were dropped)\n": logging.WARNING,
     "\tRecording stopped. Unable to write recording file [%d] - %s\n": logging.WARNING,
     "\tNo room for more events in the recording file: '%s' is not noted.\n": logging.WARNING,
+    "\tRecording ended by Disconnect: %s, %llu lines, %llu lines lost.\n": logging.INFO,
+    "\tRecording ended by Disconnect: %s, %llu lines, %llu lines lost. %s\n": logging.WARNING,
 }
 
 
-_FIELDS = {"%d": r"-?\d+", "%zu": r"\d+", "%s": r"[\s\S]*"}
+_FIELDS = {"%d": r"-?\d+", "%zu": r"\d+", "%llu": r"\d+", "%s": r"[\s\S]*"}
 
 
 def _pattern(format_text: str) -> "re.Pattern[str]":
-    parts = re.split(r"(%d|%zu|%s)", format_text)
+    parts = re.split(r"(%d|%zu|%llu|%s)", format_text)
     return re.compile("".join(_FIELDS.get(p, re.escape(p)) for p in parts))
 
 
 # The formats with the most fixed text are tried first: "\t%s\n\n" (any
 # information text) only after every other has failed.
 _PRINTED = [(_pattern(f), PRINTED_LEVELS[f]) for f in
-            sorted(PRINTED_LEVELS, key=lambda f: -len(re.sub(r"%d|%zu|%s", "", f)))]
+            sorted(PRINTED_LEVELS, key=lambda f: -len(re.sub(r"%d|%zu|%llu|%s", "", f)))]
 
 
 def printed_level(text: str) -> int:

@@ -173,7 +173,8 @@ class TestPrinting:
         for f in formats:
             assert f in _backend.PRINTED_LEVELS, f"no level for {f!r}"
             # A text of that form is found under its own format, not another's.
-            text = f.replace("%d", "27").replace("%zu", "3").replace("%s", "File too large")
+            text = (f.replace("%d", "27").replace("%zu", "3").replace("%llu", "5")
+                    .replace("%s", "File too large"))
             assert _backend.printed_level(text) == _backend.PRINTED_LEVELS[f], f
         # A write failure that ended a recording is a fault; an unknown text too.
         for text in ("\tRecording stopped. Unable to write recording file [27] - File too large\n",
