@@ -134,7 +134,7 @@ class RecordingStatus:
     """A recording's state (``StopRecording``, ``GetRecordingStatus``)."""
 
     file_name: str
-    """The file as StartRecording named it; empty when there was no recording."""
+    """The full path of the file StartRecording created; empty when there was no recording."""
     recording: bool
     """Lines are being recorded."""
     lines: int
