@@ -192,8 +192,8 @@ TEST_F(RecordingTest, StringScalarsAreTakenWhereverACharRowIs) {
     for (mxArray* notOne : {standalone::StringObject({"a", "b"}), standalone::StringObject({""}, true)})
         EXPECT_EQ(ErrorOf(0, {text("AddMarker"), notOne}), "\tArgument 2. is not text.\n");
     const recfile::File f = recfile::Read(CallStatus("StopRecording").fileName);
-    ASSERT_EQ(f.events.size(), 4u);
-    EXPECT_EQ(f.events[1].text + "|" + f.events[2].text, "2x, 10x|\xCE\xA9");
+    ASSERT_EQ(f.events.size(), 5u);  // Connect's divider comes first, as in force at the start
+    EXPECT_EQ(f.events[2].text + "|" + f.events[3].text, "2x, 10x|\xCE\xA9");
 }
 
 #if !defined(_WIN32)
