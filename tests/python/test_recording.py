@@ -2,6 +2,7 @@
 and the varnelo command: its subcommands against the simulated instrument,
 their bad inputs, and the readers without the compiled extensions."""
 import os
+import resource
 import shutil
 import signal
 import struct
@@ -106,15 +107,17 @@ class TestReadBack:
         assert "Gaps              1, 1,000 lines lost" in info.stdout
         assert run_cli("plot", gap, tmp_path / "gap.png").returncode == 0
 
-    def test_leaving_the_with_block_ends_the_recording(self, tmp_path):
+    def test_leaving_the_with_block_ends_the_recording_and_keeps_its_status(self, tmp_path):
         leave_disconnected()
         with varnelo.Instrument(simulated=True) as inst:
             inst.start_recording(str(tmp_path / "w.vnrec"))
             inst.start()
             inst.read(50)
         rec = varnelo.read_recording(tmp_path / "w.vnrec")
-        assert rec.events[-1].kind == "RecordingEnd" and rec.events[-1].text == "Disconnect"
-        assert len(rec) >= 50 and not rec.truncated
+        assert rec.events[-1].kind == "RecordingEnd" and len(rec) >= 50 and not rec.truncated
+        final = inst.final_recording_status
+        assert (final.recording, final.lines, final.bytes, final.error) == (
+            False, len(rec), os.path.getsize(tmp_path / "w.vnrec"), "")
 
     def test_module_messages_and_bad_arguments(self, inst, tmp_path):
         with pytest.raises(varnelo.VarneloError, match=r"^No recording to stop\.$"):
@@ -126,6 +129,8 @@ class TestReadBack:
             inst.start_recording(tmp_path / "there")
         with pytest.raises(TypeError):
             inst.start_recording(12)
+        with pytest.raises(ValueError, match=r"^argument 2 is not valid UTF-8 text: 'bad\\udcff"):
+            inst.start_recording(os.fsdecode(b"bad\xff.vnrec"))
 
 
 def run_cli(*args, env=None, **kwargs):
@@ -137,19 +142,25 @@ def lines_in(path):
     return len(varnelo.read_recording(path)) if path.exists() else 0
 
 
+def record_until(path, signum):
+    """varnelo record, ended by signum once the file holds 300 lines."""
+    leave_disconnected()
+    child = subprocess.Popen([sys.executable, "-m", "varnelo", "record", str(path),
+                              "--simulated", "--divider", "2"],
+                             stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+    deadline = time.monotonic() + 60
+    while time.monotonic() < deadline and lines_in(path) < 300:
+        time.sleep(0.1)
+    child.send_signal(signum)
+    out, err = child.communicate(timeout=60)
+    assert child.returncode == 0, err
+    return out
+
+
 class TestCommandLine:
     def test_record_until_ctrl_c_then_info_export_plot(self, tmp_path):
-        leave_disconnected()
         path = tmp_path / "cli.vnrec"
-        child = subprocess.Popen([sys.executable, "-m", "varnelo", "record", str(path),
-                                  "--simulated", "--divider", "2"],
-                                 stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
-        deadline = time.monotonic() + 60
-        while time.monotonic() < deadline and lines_in(path) < 300:
-            time.sleep(0.1)
-        child.send_signal(signal.SIGINT)
-        out, err = child.communicate(timeout=60)
-        assert child.returncode == 0, err
+        out = record_until(path, signal.SIGINT)
         # Not a terminal: no progress line, only the summary.
         assert "\r" not in out and out.startswith("Recorded ") and "ended by Ctrl-C" in out
         rec = varnelo.read_recording(path)
@@ -187,14 +198,51 @@ class TestCommandLine:
         (["record", "ok.vnrec", "--seconds", "1", "--simulated"],
          "varnelo record: Recording file already exists: ok.vnrec"),
         (["frobnicate"], "varnelo: argument COMMAND: invalid choice"),
+        (["plot", "ok.vnrec", "o.xyz"], "varnelo plot: cannot write o.xyz: .xyz is not an image"),
+        # Never over the input, under any name, nor over another recording.
+        (["export", "ok.vnrec", "./ok.vnrec"], "varnelo export: ./ok.vnrec is the recording being"),
+        (["plot", "ok.vnrec", "link.png"], "varnelo plot: link.png is the recording being read"),
+        (["export", "ok.vnrec", "other.vnrec"], "varnelo export: other.vnrec is a recording"),
+        (["record", os.fsdecode(b"bad\xff.vnrec"), "--simulated"], "varnelo record: the file name"),
     ])
-    def test_bad_input_gets_one_line_and_a_non_zero_exit(self, recorded, tmp_path, args, says):
+    def test_bad_input_gets_one_line_and_exit_2(self, recorded, tmp_path, args, says):
         shutil.copyfile(recorded[0], tmp_path / "ok.vnrec")
+        os.link(tmp_path / "ok.vnrec", tmp_path / "link.png")
+        (tmp_path / "other.vnrec").write_bytes(varnelo.recording.MAGIC + bytes(600))
         (tmp_path / "not.vnrec").write_bytes(b"plain text, no recording\n" * 40)
         leave_disconnected()
         result = run_cli(*args, cwd=tmp_path)
-        assert result.returncode != 0 and result.stdout == ""
+        assert result.returncode == (1 if "exists" in says else 2) and result.stdout == ""
         assert result.stderr.count("\n") == 1 and result.stderr.startswith(says), result.stderr
+        assert (tmp_path / "ok.vnrec").stat().st_size == recorded[0].stat().st_size
+
+    def test_record_ended_by_sighup_ends_the_file_and_says_so(self, tmp_path):
+        out = record_until(tmp_path / "hup.vnrec", signal.SIGHUP)
+        assert "(ended by SIGHUP" in out
+        assert varnelo.read_recording(tmp_path / "hup.vnrec").events[-1].kind == "RecordingEnd"
+
+    @pytest.mark.parametrize("seconds, env, limit, says", [
+        (0.5, {"VARNELO_SIM_SILENT": "1"}, None, "no line came from the instrument"),
+        # The file-size limit (the header, the event slots, 100 lines) ends it long before 30 s.
+        (30, None, 512 + 65536 * 208 + 208 * 100, "Recording stopped. Unable to write recording"),
+    ])
+    def test_record_without_lines_or_disk_fails_with_exit_1(self, tmp_path, seconds, env, limit,
+                                                            says):
+        leave_disconnected()
+        cap = limit and (lambda: resource.setrlimit(resource.RLIMIT_FSIZE, (limit, limit)))
+        result = run_cli("record", tmp_path / "r.vnrec", "--simulated", "--seconds", seconds,
+                         env=env, preexec_fn=cap)
+        assert result.returncode == 1 and result.stderr.startswith("varnelo record: " + says)
+
+    def test_plot_thins_markers_and_writes_the_name_given(self, inst, tmp_path):
+        inst.start_recording(tmp_path / "m.vnrec")
+        for k in range(30):
+            inst.add_marker(f"marker {k}")
+        inst.stop_recording()
+        result = run_cli("plot", tmp_path / "m.vnrec", tmp_path / "out")
+        assert result.stdout == (f"Plotted 0 lines to {tmp_path / 'out'}; the file holds no lines; "
+                                 "15 of 30 markers shown (1 in 2).\n"), result.stderr
+        assert (tmp_path / "out").read_bytes()[:4] == b"\x89PNG"
 
     def test_readers_work_without_the_compiled_extensions(self, recorded, tmp_path):
         # The pure-Python files alone, as on a machine where nothing was built.
