@@ -384,8 +384,9 @@ def image_format(path: str) -> str:
 def plot_recording(rec: Recording, out: str, bin_number: int = 1,
                    image: Optional[str] = None) -> List[str]:
     """The median |Z| and phase per bin, and |Z| over time at one bin with the
-    markers as vertical lines and the gaps shaded, saved to ``out`` exactly as
-    named, in ``image`` format (by default as :func:`image_format` says).
+    markers as vertical lines and the gaps and outages shaded, saved to
+    ``out`` exactly as named, in ``image`` format (by default as
+    :func:`image_format` says).
     Returns what the figure says it left out or could not show."""
     import matplotlib
     matplotlib.use("Agg")
@@ -523,8 +524,9 @@ def _parser() -> argparse.ArgumentParser:
                    help="the module's ring depth, 500 to 1000000 (default 500)")
     p.add_argument("--simulated", action="store_true", help="use the simulated instrument")
     p.add_argument("--no-reconnect", action="store_true",
-                   help="end the recording's lines when the instrument drops off the bus, "
-                   "instead of waiting for it and taking it back (the default)")
+                   help="do not wait for an instrument that drops off the bus: its read "
+                   "error ends the lines (by default it is waited for, taken back with its "
+                   "settings, and the file goes on)")
 
     p = add("info", info, "Show a recording's header, lines, duration, gaps, outages (the "
             "instrument off the bus) and events, and whether its tail was cut.")
@@ -541,8 +543,8 @@ def _parser() -> argparse.ArgumentParser:
                    help="how many lines (default: all to the end)")
 
     p = add("plot", plot, "Plot the median |Z| and phase per bin and |Z| over time at one bin, "
-            f"with markers (at most {PLOT_MARKERS}, thinned beyond), gaps and outages, to OUT.png as "
-            "named: the extension picks the format (png, svg, pdf, ...), PNG without one. "
+            f"with markers (at most {PLOT_MARKERS}, thinned beyond), gaps and outages, to "
+            "OUT.png as named: the extension picks the format (png, svg, pdf, ...), PNG without one. "
             "OUT.png must not be a recording.")
     p.add_argument("file", metavar="FILE")
     p.add_argument("out", metavar="OUT.png")

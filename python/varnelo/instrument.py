@@ -234,8 +234,8 @@ class Instrument:
     def connect(self) -> None:
         """Opens the first instrument that no other program holds and starts
         its receive thread (``Connect``, with ``'RingLines'`` when ring_lines is
-        not the default and ``'Reconnect', 'On'`` with reconnect). The banner and the instrument's information text go
-        to the "varnelo" logger.
+        not the default, and ``'Reconnect', 'On'`` with reconnect). The banner
+        and the instrument's information text go to the "varnelo" logger.
 
         A connect that raises leaves nothing connected: when ``Connect`` fails
         after opening the instrument (it did not answer the information
