@@ -42,11 +42,11 @@ function test_recording()
   end
   assert(isequal(R.ReceiveTime(rows), s.ReceiveTime));
 
-  first = R.Events.Line(3) - 500;
+  first = R.Events.Line(4) - 500;
   P = VarneloReadRecording(name, first, 1000);
   assert(isequal(P.Data.ImpedancePhase, R.Data.ImpedancePhase(first:first + 999, :)));
   assert(isequal(P.ReceiveTime, R.ReceiveTime(first:first + 999)));
-  assert(isequal(P.Events.Kind', {'Marker'}) && P.Events.Line == R.Events.Line(3));
+  assert(isequal(P.Events.Kind', {'Marker'}) && P.Events.Line == R.Events.Line(4));
 end
 
 function delete_if_there(name)
