@@ -29,10 +29,7 @@ def record_and_read(path, inst):
     assert inst.recording_status().recording
     inst.start()
     chunks = []
-
-    def read_until(lines):
-        # Rows a read left unfilled (receive time 0: it timed out on a loaded
-        # machine) are no lines.
+    def read_until(lines):  # rows a timed-out read left unfilled (receive time 0) are no lines
         while sum(int((c.receive_time > 0).sum()) for c in chunks) < lines:
             chunks.append(inst.read(100))
 
