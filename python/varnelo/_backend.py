@@ -47,6 +47,15 @@ PRINTED_LEVELS = {
     "\tNo room for more events in the recording file: '%s' is not noted.\n": logging.WARNING,
     "\tRecording ended by Disconnect: %s, %llu lines, %llu lines lost.\n": logging.INFO,
     "\tRecording ended by Disconnect: %s, %llu lines, %llu lines lost. %s\n": logging.WARNING,
+    # Recovery (Connect 'Reconnect', 'On'). The instrument's return is a
+    # WARNING as its loss is: the two bound an outage whose lines were never
+    # measured, and a log kept at WARNING must show where each outage ends.
+    "\tInstrument lost [%d] - %s\n\tWaiting for it to come back; send 'Disconnect' command "
+    "to stop waiting.\n": logging.WARNING,
+    "\tInstrument back, Device[%d] S/N:%s. Restored: %s.\n": logging.WARNING,
+    "\tDevice[%d] S/N:%s is another instrument: left alone, waiting for S/N:%s.\n": logging.WARNING,
+    "\tThe instrument has no serial number: 'Reconnect' is off for this connection.\n":
+        logging.WARNING,
 }
 
 

@@ -2,6 +2,7 @@
 and plot recording files.
 
     varnelo record FILE [--seconds S] [--divider D] [--ring-lines N] [--simulated]
+                   [--no-reconnect]
     varnelo info FILE
     varnelo export FILE OUT.csv [--first N] [--count M]
     varnelo plot FILE OUT.png [--bin K]
@@ -28,7 +29,7 @@ import stat
 import sys
 import threading
 import time
-from typing import Any, Callable, List, Optional, Sequence, TextIO
+from typing import Any, Callable, List, NamedTuple, Optional, Sequence, TextIO
 
 import numpy as np
 
@@ -180,7 +181,8 @@ def record(args: argparse.Namespace, out: TextIO) -> int:
         caught.append(signum)
         ended.set()
 
-    inst = Instrument(simulated=args.simulated, ring_lines=args.ring_lines)
+    inst = Instrument(simulated=args.simulated, ring_lines=args.ring_lines,
+                      reconnect=not args.no_reconnect)
     inst.connect()
     previous = {s: signal.signal(s, end) for s in _ENDING_SIGNALS}
     status = None
@@ -235,6 +237,45 @@ def _duration(rec: Recording) -> float:
     return float(rec[-1:].receive_time[0] - rec[:1].receive_time[0])
 
 
+class Outage(NamedTuple):
+    """The instrument off the bus, from an InstrumentLost event to the
+    InstrumentBack that follows it."""
+
+    start: float
+    """POSIX seconds: when the loss was seen; the recording's start when the
+    instrument was already away then."""
+    end: float
+    """When it was back; the file's last line or event when it never was."""
+    line: int
+    """The first line after the outage."""
+    cause: str
+    """The lost event's text, ``[code] - system text``; empty when the
+    instrument was lost before the recording started."""
+    restored: Optional[str]
+    """What was restored; None when the file ends before it was back."""
+
+
+def outages(rec: Recording) -> List[Outage]:
+    """The outages the file marks, in order."""
+    found: List[Outage] = []
+    lost = None
+    for e in rec.events:
+        if e.kind == "InstrumentLost" and lost is None:
+            lost = e
+        elif e.kind == "InstrumentBack":
+            # A return without its loss: the recording started while away.
+            start, cause = (lost.time, lost.text) if lost else (rec.header.start_time, "")
+            found.append(Outage(start, e.time, e.line, cause, e.text))
+            lost = None
+    if lost is not None:
+        # Not back: it runs to the end of the file, its last line or event.
+        times = [e.time for e in rec.events]
+        if len(rec):
+            times.append(float(rec[-1:].receive_time[0]))
+        found.append(Outage(lost.time, max(times), len(rec), lost.text, None))
+    return found
+
+
 def info(args: argparse.Namespace, out: TextIO) -> int:
     rec = _open(args.file)
     h = rec.header
@@ -256,6 +297,14 @@ def info(args: argparse.Namespace, out: TextIO) -> int:
     w(f"Duration          {duration:.3f} s from the first line to the last{rate}\n")
     gaps = [e for e in rec.events if e.kind == "Gap"]
     w(f"Gaps              {len(gaps)}, {rec.lines_lost:,} lines lost\n")
+    away = outages(rec)
+    w(f"Outages           {len(away)}, {sum(o.end - o.start for o in away):.3f} s off the bus\n")
+    for o in away:
+        lost = f"lost {o.cause}" if o.cause else "lost before the recording started"
+        back = (f"back, restored: {o.restored}" if o.restored is not None
+                else "not back by the end of the file")
+        w(f"  {o.start - h.start_time:11.3f} s  line {o.line:>10}  {o.end - o.start:9.3f} s  "
+          f"{lost}; {back}\n")
     ends = [e for e in rec.events if e.kind == "RecordingEnd"]
     if rec.truncated:
         w("Tail              cut: the file ends inside a record or in records that are not "
@@ -335,8 +384,9 @@ def image_format(path: str) -> str:
 def plot_recording(rec: Recording, out: str, bin_number: int = 1,
                    image: Optional[str] = None) -> List[str]:
     """The median |Z| and phase per bin, and |Z| over time at one bin with the
-    markers as vertical lines and the gaps shaded, saved to ``out`` exactly as
-    named, in ``image`` format (by default as :func:`image_format` says).
+    markers as vertical lines and the gaps and outages shaded, saved to
+    ``out`` exactly as named, in ``image`` format (by default as
+    :func:`image_format` says).
     Returns what the figure says it left out or could not show."""
     import matplotlib
     matplotlib.use("Agg")
@@ -389,8 +439,10 @@ def plot_recording(rec: Recording, out: str, bin_number: int = 1,
         where += f" (frequency word {int(freq[column])})"
     x = sample.receive_time - t0
     y = sample.impedance_module[:, column].astype(np.float64)
-    # The curve breaks at each gap: before the first sampled line after it.
-    cuts = sorted({-(-e.line // step) for e in rec.events if e.kind == "Gap" and 0 < e.line < n})
+    away = outages(rec)
+    # The curve breaks at each gap and outage: before the first sampled line after it.
+    breaks = [e.line for e in rec.events if e.kind == "Gap"] + [o.line for o in away]
+    cuts = sorted({-(-line // step) for line in breaks if 0 < line < n})
     ax_time.plot(np.insert(x, cuts, np.nan), np.insert(y, cuts, np.nan), lw=0.8)
     # Markers are thinned as the lines are: thousands of them would take
     # minutes to draw and cover the curve with one red band.
@@ -401,7 +453,8 @@ def plot_recording(rec: Recording, out: str, bin_number: int = 1,
     if one_in > 1:
         thinned = f" ({len(shown)} of {len(markers):,}: 1 in {one_in})"
         notes.append(f"{len(shown)} of {len(markers):,} markers shown (1 in {one_in})")
-    ax_time.set_title(f"|Z| over time at {where}: markers dashed{thinned}, gaps shaded")
+    shaded = "gaps shaded" + (", outages shaded red" if away else "")
+    ax_time.set_title(f"|Z| over time at {where}: markers dashed{thinned}, {shaded}")
     ax_time.set_xlabel("time since the recording started (s)")
     ax_time.set_ylabel("|Z| (ohm)")
     ax_time.grid(True, alpha=0.4)
@@ -422,6 +475,8 @@ def plot_recording(rec: Recording, out: str, bin_number: int = 1,
             before = rec[max(e.line - 1, 0):max(e.line, 1)].receive_time[0]
             after = rec[min(e.line, n - 1):min(e.line, n - 1) + 1].receive_time[0]
             ax_time.axvspan(before - t0, after - t0, color="tab:gray", alpha=0.3, lw=0)
+    for o in away:
+        ax_time.axvspan(o.start - t0, o.end - t0, color="tab:red", alpha=0.15, lw=0)
     fig.savefig(out, dpi=100, format=image or image_format(out))
     plt.close(fig)
     return notes
@@ -468,9 +523,13 @@ def _parser() -> argparse.ArgumentParser:
     p.add_argument("--ring-lines", type=_whole, default=500, metavar="N",
                    help="the module's ring depth, 500 to 1000000 (default 500)")
     p.add_argument("--simulated", action="store_true", help="use the simulated instrument")
+    p.add_argument("--no-reconnect", action="store_true",
+                   help="do not wait for an instrument that drops off the bus: its read "
+                   "error ends the lines (by default it is waited for, taken back with its "
+                   "settings, and the file goes on)")
 
-    p = add("info", info, "Show a recording's header, lines, duration, gaps and events, and "
-            "whether its tail was cut.")
+    p = add("info", info, "Show a recording's header, lines, duration, gaps, outages (the "
+            "instrument off the bus) and events, and whether its tail was cut.")
     p.add_argument("file", metavar="FILE")
 
     p = add("export", export, "Write a recording's lines as CSV: receive time (POSIX s), cycle "
@@ -484,8 +543,8 @@ def _parser() -> argparse.ArgumentParser:
                    help="how many lines (default: all to the end)")
 
     p = add("plot", plot, "Plot the median |Z| and phase per bin and |Z| over time at one bin, "
-            f"with markers (at most {PLOT_MARKERS}, thinned beyond) and gaps, to OUT.png as "
-            "named: the extension picks the format (png, svg, pdf, ...), PNG without one. "
+            f"with markers (at most {PLOT_MARKERS}, thinned beyond), gaps and outages, to "
+            "OUT.png as named: the extension picks the format (png, svg, pdf, ...), PNG without one. "
             "OUT.png must not be a recording.")
     p.add_argument("file", metavar="FILE")
     p.add_argument("out", metavar="OUT.png")

@@ -68,6 +68,10 @@ class Lines:
     receive_time: np.ndarray
     """(n,) float64: POSIX time (s) at which each line was received; 0 for rows
     not filled."""
+    instrument_away: bool = False
+    """The instrument was off the bus when the read returned, and the module
+    was waiting for it to come back (``reconnect=True``); no line can come
+    meanwhile. Always False for the lines of a recording."""
 
     def __len__(self) -> int:
         return int(self.sys_errors.shape[0])
@@ -111,6 +115,7 @@ def _lines_from(data: Dict[str, np.ndarray], status: Dict[str, np.ndarray]) -> L
         lines_waiting=int(_scalar(status["LinesWaiting"])),
         timed_out=bool(_scalar(status["TimedOut"])),
         receive_time=_column(status["ReceiveTime"]),
+        instrument_away=bool(_scalar(status["InstrumentAway"])),
     )
 
 
@@ -177,7 +182,12 @@ class Instrument:
     as the simulated MEX module, set up by the same ``VARNELO_SIM_*``
     environment variables); ``Instrument()`` real instruments over libusb.
     ``ring_lines`` (500 to 1,000,000) is the depth of the ring that holds lines
-    between reads.
+    between reads. ``reconnect=True`` (``Connect`` with ``'Reconnect', 'On'``)
+    waits for an instrument that drops off the bus and takes it back into the
+    same connection with its settings, its measurement and its recording;
+    meanwhile :meth:`read` returns no lines with ``instrument_away`` set, and
+    commands that would talk to it raise "Instrument lost, waiting for it to
+    come back: command not sent.".
 
     As in the MEX module, a process has at most one connection: a second
     :meth:`connect`, from this or any other Instrument, simulated or not,
@@ -194,9 +204,11 @@ class Instrument:
             lines = inst.read(100)
     """
 
-    def __init__(self, simulated: bool = False, ring_lines: int = DEFAULT_RING_LINES) -> None:
+    def __init__(self, simulated: bool = False, ring_lines: int = DEFAULT_RING_LINES,
+                 reconnect: bool = False) -> None:
         self.simulated = bool(simulated)
         self.ring_lines = operator.index(ring_lines)
+        self.reconnect = bool(reconnect)
         self._module = _backend.load(self.simulated)
         self.final_recording_status: Optional[RecordingStatus] = None
         """The final status of the last recording this Instrument stopped, with
@@ -206,7 +218,8 @@ class Instrument:
     def __repr__(self) -> str:
         state = "connected" if self.connected else "not connected"
         kind = "simulated" if self.simulated else "libusb"
-        return f"<varnelo.Instrument {kind}, ring_lines={self.ring_lines}, {state}>"
+        again = ", reconnect" if self.reconnect else ""
+        return f"<varnelo.Instrument {kind}, ring_lines={self.ring_lines}{again}, {state}>"
 
     def _call(self, nargout: int, command: str, *arguments: Any) -> Tuple[Any, ...]:
         return self._module.call(nargout, command, *arguments)
@@ -221,8 +234,8 @@ class Instrument:
     def connect(self) -> None:
         """Opens the first instrument that no other program holds and starts
         its receive thread (``Connect``, with ``'RingLines'`` when ring_lines is
-        not the default). The banner and the instrument's information text go
-        to the "varnelo" logger.
+        not the default, and ``'Reconnect', 'On'`` with reconnect). The banner
+        and the instrument's information text go to the "varnelo" logger.
 
         A connect that raises leaves nothing connected: when ``Connect`` fails
         after opening the instrument (it did not answer the information
@@ -235,11 +248,13 @@ class Instrument:
                 # check raises "Device already connected.".
                 holder.call(0, "Connect")
             was_connected = self.connected
+            options: Tuple[Any, ...] = ()
+            if self.ring_lines != DEFAULT_RING_LINES:
+                options += ("RingLines", float(self.ring_lines))
+            if self.reconnect:
+                options += ("Reconnect", "On")
             try:
-                if self.ring_lines == DEFAULT_RING_LINES:
-                    self._call(0, "Connect")
-                else:
-                    self._call(0, "Connect", "RingLines", float(self.ring_lines))
+                self._call(0, "Connect", *options)
             except BaseException:
                 if not was_connected and self.connected:
                     self._disconnect_quietly()
@@ -306,7 +321,10 @@ class Instrument:
         that has all its lines returns them; a Ctrl-C that came in meanwhile
         is raised by the next command. Signal handlers run once the read has
         returned, so one may call the instrument. ``MemoryError`` when the
-        arrays do not fit in memory; the connection stays usable."""
+        arrays do not fit in memory; the connection stays usable. While the
+        instrument is off the bus (``reconnect=True``) a read ends after one
+        polling period with ``timed_out`` and ``instrument_away`` set, and logs
+        no time-out: the loss was logged once."""
         data, status = self._call(2, "GetData", float(operator.index(n)))
         if data is None:
             # The module leaves its outputs unset only when interrupted, and

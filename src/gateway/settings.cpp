@@ -205,9 +205,11 @@ void SetSamplingDividerCommand(ControlData* connection, int nrhs, const mxArray*
     uint32_t index = 0;
     uint16_t code = 0;
     FindDividerCode(value, &index, &code);
+    // Sent first: while the instrument is away the send is refused, and the
+    // module must keep the divider the instrument still has.
+    SendArgumentWord(connection, CMD_SET_SAMPLING_DIVIDER, code);
     connection->samplingDivider = dividerValues[index];
     connection->linesPerRead = LinesPerReadForDivider(index, dividerValues[index]);
-    SendArgumentWord(connection, CMD_SET_SAMPLING_DIVIDER, code);
     NoteSetting(connection, SETTING_SAMPLING_DIVIDER, "SetSamplingDivider",
                 std::to_string(dividerValues[index]));
 }

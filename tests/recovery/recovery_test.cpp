@@ -135,6 +135,9 @@ TEST_F(Recovery, AnotherInstrumentIsLeftAloneAndDisconnectEndsTheWait) {
     printed += standalone::TakePrinted();
     EXPECT_EQ(printed.find("is another instrument"), printed.rfind("is another instrument"));
     EXPECT_TRUE(sim::SimBusLastClosedFrames().empty()) << "it was sent nothing";
+    // A refused setting leaves the module's own divider as the instrument has it.
+    EXPECT_EQ(ErrorOf(0, {String("SetSamplingDivider"), Double(8)}), kAway);
+    EXPECT_EQ(Connection()->samplingDivider, 1u);
     EXPECT_EQ(ErrorOf(0, {String("Disconnect")}), "");
 }
 
