@@ -307,8 +307,8 @@ def info(args: argparse.Namespace, out: TextIO) -> int:
           f"{lost}; {back}\n")
     ends = [e for e in rec.events if e.kind == "RecordingEnd"]
     if rec.truncated:
-        w("Tail              cut: the file ends inside a record or in records that are not "
-          "lines; it reads up to its last whole line\n")
+        w("Tail              cut: the file is shorter than its events say, ends inside a "
+          "record or in records that are not lines; it reads up to its last whole line\n")
     elif not ends:
         w("Tail              complete, but no RecordingEnd event: the recording is running, "
           "or did not end cleanly\n")
