@@ -52,6 +52,10 @@ struct Bus {
     bool environmentRead = false;
     std::map<uint32_t, UsbDevice*> open;  // by entry
     std::vector<std::vector<uint8_t>> lastClosedFrames;  // what the last closed interface received
+    // What its instrument had done and skipped: a pulled instrument is gone
+    // once the recovery closes its interface.
+    SimStats lastClosedStats{};
+    std::vector<SimSkippedLines> lastClosedSkipped;
 };
 
 Bus& TheBus() {
@@ -232,6 +236,18 @@ std::vector<std::vector<uint8_t>> SimBusLastClosedFrames() {
     return bus.lastClosedFrames;
 }
 
+SimStats SimBusLastClosedStats() {
+    Bus& bus = TheBus();
+    std::lock_guard<std::mutex> lock(bus.mutex);
+    return bus.lastClosedStats;
+}
+
+std::vector<SimSkippedLines> SimBusLastClosedSkipped() {
+    Bus& bus = TheBus();
+    std::lock_guard<std::mutex> lock(bus.mutex);
+    return bus.lastClosedSkipped;
+}
+
 uint32_t SimBusPendingReads(uint32_t memberIndex) {
     Bus& bus = TheBus();
     std::lock_guard<std::mutex> lock(bus.mutex);
@@ -320,6 +336,8 @@ bool CloseUsbDevice(UsbDevice* device) {
         auto it = bus.open.find(device->memberIndex);
         if (it != bus.open.end() && it->second == device) bus.open.erase(it);
         bus.lastClosedFrames = sim::SimWrittenFrames(device->instrument);
+        bus.lastClosedStats = sim::SimGetStats(device->instrument);
+        bus.lastClosedSkipped = sim::SimSkipped(device->instrument);
     }
     // The instrument's thread may still be telling the event; it has ended
     // when the instrument is destroyed.

@@ -23,6 +23,9 @@ SimInstrument* SimBusOpenedInstrument(uint32_t memberIndex);
 // The frames written to the interface closed last, up to its close (the
 // instrument itself is gone with the close).
 std::vector<std::vector<uint8_t>> SimBusLastClosedFrames();
+// Its instrument's statistics and skipped lines, up to its close.
+SimStats SimBusLastClosedStats();
+std::vector<SimSkippedLines> SimBusLastClosedSkipped();
 // Reads waiting for a transfer on the open interface at memberIndex (0 or 1),
 // so that a test can act while the receive thread's read is pending.
 uint32_t SimBusPendingReads(uint32_t memberIndex);
