@@ -52,10 +52,10 @@ struct Bus {
     bool environmentRead = false;
     std::map<uint32_t, UsbDevice*> open;  // by entry
     std::vector<std::vector<uint8_t>> lastClosedFrames;  // what the last closed interface received
-    // What its instrument had done and skipped: a pulled instrument is gone
-    // once the recovery closes its interface.
-    SimStats lastClosedStats{};
-    std::vector<SimSkippedLines> lastClosedSkipped;
+    // What the instrument pulled last had done and skipped up to its pull:
+    // it is gone once the module closes its interface.
+    SimStats lastPulledStats{};
+    std::vector<SimSkippedLines> lastPulledSkipped;
 };
 
 Bus& TheBus() {
@@ -177,6 +177,8 @@ void PullLocked(Bus& bus, uint32_t entry, uint32_t code) {
     if (it == bus.open.end()) return;
     it->second->goneCode = code;
     SimUnplug(it->second->instrument);
+    bus.lastPulledStats = SimGetStats(it->second->instrument);
+    bus.lastPulledSkipped = SimSkipped(it->second->instrument);
     bus.open.erase(it);
 }
 
@@ -236,16 +238,16 @@ std::vector<std::vector<uint8_t>> SimBusLastClosedFrames() {
     return bus.lastClosedFrames;
 }
 
-SimStats SimBusLastClosedStats() {
+SimStats SimBusLastPulledStats() {
     Bus& bus = TheBus();
     std::lock_guard<std::mutex> lock(bus.mutex);
-    return bus.lastClosedStats;
+    return bus.lastPulledStats;
 }
 
-std::vector<SimSkippedLines> SimBusLastClosedSkipped() {
+std::vector<SimSkippedLines> SimBusLastPulledSkipped() {
     Bus& bus = TheBus();
     std::lock_guard<std::mutex> lock(bus.mutex);
-    return bus.lastClosedSkipped;
+    return bus.lastPulledSkipped;
 }
 
 uint32_t SimBusPendingReads(uint32_t memberIndex) {
@@ -336,8 +338,6 @@ bool CloseUsbDevice(UsbDevice* device) {
         auto it = bus.open.find(device->memberIndex);
         if (it != bus.open.end() && it->second == device) bus.open.erase(it);
         bus.lastClosedFrames = sim::SimWrittenFrames(device->instrument);
-        bus.lastClosedStats = sim::SimGetStats(device->instrument);
-        bus.lastClosedSkipped = sim::SimSkipped(device->instrument);
     }
     // The instrument's thread may still be telling the event; it has ended
     // when the instrument is destroyed.

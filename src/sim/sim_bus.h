@@ -23,9 +23,6 @@ SimInstrument* SimBusOpenedInstrument(uint32_t memberIndex);
 // The frames written to the interface closed last, up to its close (the
 // instrument itself is gone with the close).
 std::vector<std::vector<uint8_t>> SimBusLastClosedFrames();
-// Its instrument's statistics and skipped lines, up to its close.
-SimStats SimBusLastClosedStats();
-std::vector<SimSkippedLines> SimBusLastClosedSkipped();
 // Reads waiting for a transfer on the open interface at memberIndex (0 or 1),
 // so that a test can act while the receive thread's read is pending.
 uint32_t SimBusPendingReads(uint32_t memberIndex);
@@ -40,6 +37,11 @@ void SimBusHoldNextReadUntilCancel(uint32_t memberIndex);
 void SimBusPull(uint32_t entry, uint32_t code = kUsbGenFailure);
 // Plugs it back: the next open of it builds a fresh, powered-up instrument.
 void SimBusReplug(uint32_t entry);
+// The statistics and skipped lines of the instrument pulled last, as they
+// were when it left the bus (it delivers nothing after): the module destroys
+// it when it closes the interface.
+SimStats SimBusLastPulledStats();
+std::vector<SimSkippedLines> SimBusLastPulledSkipped();
 // Number of interfaces currently open.
 uint32_t SimBusOpenCount();
 
