@@ -79,7 +79,6 @@ struct Outages {
     std::vector<Session> sessions;   // every instrument pulled, in order
     std::vector<int> lengthsMs;
     int returned = 0;                // instruments back and restored
-    bool stuck = false;              // a loss not seen, or an instrument not back
     std::atomic<bool> done{false};
 };
 
@@ -112,8 +111,8 @@ void PullAndReplug(int count, double seconds, uint32_t seed, Outages* out) {
         out->codes.push_back(goneCodes[random() % 5]);
         sim::SimBusPull(0, out->codes.back());
         out->sessions.push_back(SessionOf(sim::SimBusLastPulledStats(), sim::SimBusLastPulledSkipped()));
-        // Replugged only once the loss was seen: otherwise the old instrument
-        // could still be open when the new one is looked for.
+        // Replugged only once the loss was seen: otherwise the wait for its
+        // return could end at once, and the next pull find nothing open.
         const int lengthMs = k % 2 ? 260 + static_cast<int>(random() % 1740)
                                    : 10 + static_cast<int>(random() % 230);
         out->lengthsMs.push_back(lengthMs);
@@ -123,7 +122,6 @@ void PullAndReplug(int count, double seconds, uint32_t seed, Outages* out) {
         if (!Within(std::chrono::seconds(30), [&] { return link() == LINK_PRESENT; })) break;
         ++out->returned;
     }
-    out->stuck = out->returned != count;
     out->done = true;
 }
 
@@ -162,6 +160,7 @@ int main(int argc, char** argv) {
     // configuration for the file's header) can miss that on a loaded
     // machine; the run starts again then.
     for (int attempt = 1;; ++attempt) {
+        std::filesystem::remove(recording);
         try {
             Call(0, {String("Connect"), String("Reconnect"), String("On")});
             Call(0, {String("StartRecording"), String(recording.c_str())});
@@ -223,7 +222,7 @@ int main(int argc, char** argv) {
         if (e.kind == "InstrumentLost") lost.push_back(&e);
         if (e.kind == "InstrumentBack") back.push_back(&e);
     }
-    bool marked = !outages.stuck && lost.size() == outages.codes.size() && back.size() == lost.size();
+    bool marked = outages.returned == outageCount && lost.size() == outages.codes.size() && back.size() == lost.size();
     for (size_t k = 0; marked && k < lost.size(); ++k) {
         marked = lost[k]->time < back[k]->time && (k == 0 || back[k - 1]->time < lost[k]->time) &&
                  lost[k]->text.rfind("[" + std::to_string(outages.codes[k]) + "] - ", 0) == 0;
@@ -245,7 +244,7 @@ int main(int argc, char** argv) {
     size_t begun = 0;
     for (size_t i = 0; i < file.lines.size(); ++i) {
         const size_t s = sessionAt(file.lines[i].time, [](int64_t t) { return t; });
-        while (begun < s) sessionStart[++begun] = i;
+        while (begun < std::min(s, sessions.size() - 1)) sessionStart[++begun] = i;
         const int64_t place = Place(sessions, s, file.lines[i].Cycle());
         if (place < 0) ++fileNotSent;
         else if (place <= fileLast) ++fileRepeated;
