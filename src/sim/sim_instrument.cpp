@@ -280,9 +280,10 @@ void QueueTransferLocked(SimInstrument& in, std::vector<uint8_t> bytes, bool lin
 // from its start, before any reply or fill) have crossed the bus.
 void CountDeliveredLocked(SimInstrument& in, const std::vector<uint8_t>& bytes) {
     for (size_t p = 0; p + DATA_LINE_SIZE <= bytes.size(); p += DATA_LINE_SIZE) {
-        if (ReadU16(bytes.data() + p) != SYNC_WORD || ReadU16(bytes.data() + p + 2) != FRAME_DATA_LINE) break;
+        const uint8_t* line = bytes.data() + p;
+        if (ReadU16(line) != SYNC_WORD || ReadU16(line + 2) != FRAME_DATA_LINE) break;
         ++in.stats.linesDelivered;
-        in.stats.lastCycleDelivered = ReadU32(bytes.data() + p + LINE_CYCLE_COUNT);
+        in.stats.lastCycleDelivered = ReadU32(line + LINE_CYCLE_COUNT);
     }
 }
 

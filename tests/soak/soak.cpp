@@ -195,7 +195,8 @@ int main(int argc, char** argv) {
         if (*static_cast<const uint8_t*>(mxGetData(standalone::GetField(status, "TimedOut")))) {
             ++timeOuts;
         }
-        for (uint32_t i = 0; i < n && receiveTimes[i] != 0; ++i) rows.push_back({call, cycles[i], receiveTimes[i]});
+        for (uint32_t i = 0; i < n && receiveTimes[i] != 0; ++i)
+            rows.push_back({call, cycles[i], receiveTimes[i]});
         standalone::TakePrinted();  // time-outs and the recovery's messages
     }
     unplugger.join();
@@ -222,7 +223,8 @@ int main(int argc, char** argv) {
         if (e.kind == "InstrumentLost") lost.push_back(&e);
         if (e.kind == "InstrumentBack") back.push_back(&e);
     }
-    bool marked = outages.returned == outageCount && lost.size() == outages.codes.size() && back.size() == lost.size();
+    bool marked = outages.returned == outageCount && lost.size() == outages.codes.size() &&
+                  back.size() == lost.size();
     for (size_t k = 0; marked && k < lost.size(); ++k) {
         marked = lost[k]->time < back[k]->time && (k == 0 || back[k - 1]->time < lost[k]->time) &&
                  lost[k]->text.rfind("[" + std::to_string(outages.codes[k]) + "] - ", 0) == 0;
