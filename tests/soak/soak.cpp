@@ -82,14 +82,11 @@ struct Outages {
     std::atomic<bool> done{false};
 };
 
-template <typename F>
-bool Within(std::chrono::seconds bound, F done) {
-    const auto end = Clock::now() + bound;
-    while (!done()) {
-        if (Clock::now() > end) return false;
+// Waits, generously bounded, until the instrument is on the bus or away.
+bool AwaitLink(bool present) {
+    for (int i = 0; i < 6000 && (currentConnection->link.load() == LINK_PRESENT) != present; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return true;
+    return (currentConnection->link.load() == LINK_PRESENT) == present;
 }
 
 void PullAndReplug(int count, double seconds, uint32_t seed, Outages* out) {
@@ -101,7 +98,6 @@ void PullAndReplug(int count, double seconds, uint32_t seed, Outages* out) {
     for (double& m : moments) m = at(random);
     std::sort(moments.begin(), moments.end());
     const Clock::time_point start = Clock::now();
-    auto link = [] { return currentConnection->link.load(); };
     for (int k = 0; k < count; ++k) {
         // A moment already past (the last outage ran long) becomes a random
         // one shortly after the instrument came back.
@@ -116,10 +112,10 @@ void PullAndReplug(int count, double seconds, uint32_t seed, Outages* out) {
         const int lengthMs = k % 2 ? 260 + static_cast<int>(random() % 1740)
                                    : 10 + static_cast<int>(random() % 230);
         out->lengthsMs.push_back(lengthMs);
-        if (!Within(std::chrono::seconds(30), [&] { return link() != LINK_PRESENT; })) break;
+        if (!AwaitLink(false)) break;
         std::this_thread::sleep_for(std::chrono::milliseconds(lengthMs));
         sim::SimBusReplug(0);
-        if (!Within(std::chrono::seconds(30), [&] { return link() == LINK_PRESENT; })) break;
+        if (!AwaitLink(true)) break;
         ++out->returned;
     }
     out->done = true;
