@@ -4,6 +4,11 @@
 %   no abbreviation, no blanks). The further inputs and the outputs depend
 %   on the command. The module keeps one connection at a time.
 %
+%   Text inputs (COMMAND, words such as 'On', file names, marker texts) are
+%   char rows or string scalars ("On"), which are converted as char
+%   converts them. A name or text of several rows, with a zero character or
+%   with characters that are not UTF-8 text is refused, never cut.
+%
 %   Modes. A connection is always in one of three modes:
 %     idle              after Connect, Stop and SetExternalTrigger('Off')
 %     measuring         after Start: the instrument streams data lines
@@ -22,8 +27,10 @@
 %         'RingLines': at 1,000 lines/s, 60000 holds a minute (12 MB).
 %         Runs when not connected.
 %     VarneloControl('Disconnect')
-%         Stops a running measurement, closes the instrument and prints
-%         "Varnelo device USB connection closed...". Runs in every mode.
+%         Stops a running measurement, ends a running recording and prints
+%         its final status ("Recording ended by Disconnect: ..."), closes
+%         the instrument and prints "Varnelo device USB connection
+%         closed...". Runs in every mode.
 %     INFO = VarneloControl('GetDevInfo')
 %         INFO is a char row 'Device[<index>] S/N:<serial><information
 %         text>'. Runs in every mode.
@@ -122,7 +129,8 @@
 %         mode; one recording at a time.
 %     S = VarneloControl('GetRecordingStatus')
 %     S = VarneloControl('StopRecording')
-%         S is a 1x1 struct: FileName, Recording (logical), Lines,
+%         S is a 1x1 struct: FileName (the full path of the file
+%         created), Recording (logical), Lines,
 %         LinesLost (lines the recording could not keep), Bytes, and
 %         Error ('' or the failure that stopped it). StopRecording writes
 %         what is left, makes the file durable and closes it. A full disk

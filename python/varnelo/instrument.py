@@ -134,7 +134,7 @@ class RecordingStatus:
     """A recording's state (``StopRecording``, ``GetRecordingStatus``)."""
 
     file_name: str
-    """The file as StartRecording named it; empty when there was no recording."""
+    """The full path of the file StartRecording created; empty when there was no recording."""
     recording: bool
     """Lines are being recorded."""
     lines: int
@@ -185,7 +185,9 @@ class Instrument:
     handles onto that one connection, as every call of the MEX function is.
 
     Used as a context manager, entering connects; leaving stops a running
-    measurement and disconnects, also when an exception leaves the block::
+    recording (its final status in :attr:`final_recording_status`) and a
+    running measurement and disconnects, also when an exception leaves the
+    block::
 
         with varnelo.Instrument(simulated=True) as inst:
             inst.start()
@@ -196,6 +198,10 @@ class Instrument:
         self.simulated = bool(simulated)
         self.ring_lines = operator.index(ring_lines)
         self._module = _backend.load(self.simulated)
+        self.final_recording_status: Optional[RecordingStatus] = None
+        """The final status of the last recording this Instrument stopped, with
+        :meth:`stop_recording`, :meth:`disconnect` or by leaving the ``with``
+        block; ``None`` before."""
 
     def __repr__(self) -> str:
         state = "connected" if self.connected else "not connected"
@@ -246,7 +252,16 @@ class Instrument:
             _backend.logger.warning("Disconnect after a failed connect failed", exc_info=True)
 
     def disconnect(self) -> None:
-        """Stops a running measurement and closes the connection (``Disconnect``)."""
+        """Stops a running measurement and closes the connection (``Disconnect``).
+        A running recording is stopped first (``StopRecording``), and its
+        final status kept in :attr:`final_recording_status`: once
+        disconnected, the module can no longer be asked for it."""
+        try:
+            running = self.recording_status().recording
+        except VarneloError:
+            running = False  # not connected: Disconnect says so
+        if running:
+            self.stop_recording()
         self._call(0, "Disconnect")
 
     def __enter__(self) -> "Instrument":
@@ -391,8 +406,9 @@ class Instrument:
 
     def stop_recording(self) -> RecordingStatus:
         """Ends the recording with a complete file and returns its final status
-        (``StopRecording``)."""
-        return _recording_status(self._call(1, "StopRecording")[0])
+        (``StopRecording``), also kept in :attr:`final_recording_status`."""
+        self.final_recording_status = _recording_status(self._call(1, "StopRecording")[0])
+        return self.final_recording_status
 
     def recording_status(self) -> RecordingStatus:
         """The running or the last recording's status (``GetRecordingStatus``)."""

@@ -46,6 +46,13 @@ function test_recording()
   assert(isequal(P.Data.ImpedancePhase, R.Data.ImpedancePhase(first:first + 999, :)));
   assert(isequal(P.ReceiveTime, R.ReceiveTime(first:first + 999)));
   assert(isequal(P.Events.Kind', {'Marker'}) && P.Events.Line == R.Events.Line(3));
+  % A name of two rows is refused, not read column-wise as another name.
+  try
+    VarneloReadRecording([name; name]);
+    error('a two-row name was taken');
+  catch err
+    assert(strcmp(err.message, 'The first argument is the name of a recording file.'), err.message);
+  end
 end
 
 function delete_if_there(name)

@@ -123,7 +123,9 @@ TEST_F(WinUsbModule, RecordsToAFileNamedOutsideAscii) {
     platform::SleepMs(500);
     ASSERT_EQ(ErrorOf(0, {String("Stop")}), "");
     auto status = CallOk(1, {String("StopRecording")});
-    EXPECT_EQ(standalone::GetString(standalone::GetField(status[0], "FileName")), name);
+    // The full path of the file created, in UTF-8.
+    EXPECT_EQ(standalone::GetString(standalone::GetField(status[0], "FileName")),
+              std::filesystem::absolute(std::filesystem::u8path(name)).u8string());
     EXPECT_EQ(standalone::GetString(standalone::GetField(status[0], "Error")), "");
     EXPECT_GT(mxGetScalar(standalone::GetField(status[0], "Lines")), 50);
     EXPECT_EQ(static_cast<double>(std::filesystem::file_size(std::filesystem::u8path(name))),
