@@ -80,10 +80,10 @@ void AdvanceRing(RingControl* ring, uint16_t writeStep, uint16_t readStep) {
 }
 
 void StoreLine(ControlData* connection, const uint8_t* line) {
-    // Handed on before the ring has it: a line GetData returned is with every
-    // consumer already, so a recording stopped after the read holds it.
-    // Outside the ring's lock: the reader need not wait for the consumers.
-    // Only this thread stores lines, so they are handed on in order.
+    // Handed on before GetData can take it, so that a recording stopped
+    // after GetData returned a line holds that line; outside the ring's
+    // lock, so that the reader need not wait for the consumers. Only this
+    // thread stores lines, so they are handed on in order.
     HandOnLine(&connection->feed, line, connection->rxTime);
     RingControl* ring = &connection->ring;
     if (!LockRing(ring)) return;
