@@ -506,6 +506,8 @@ MockDevice* MockUsb::AddDevice(const DeviceConfig& config) {
     }
     if (c.instrument != nullptr) sim::SimSetInReadyCallback(c.instrument, OnInstrumentReady, d);
     impl_->devices.push_back(std::move(device));
+    // Told only now that its node answers, as udev tells once its rules ran.
+    umockdev_testbed_uevent(impl_->testbed, d->syspath.c_str(), "add");
     return d;
 }
 
@@ -521,6 +523,10 @@ void MockUsb::Unplug(MockDevice* d) {
     }
     if (d->config.instrument != nullptr) sim::SimUnplug(d->config.instrument);
     umockdev_testbed_uevent(impl_->testbed, d->syspath.c_str(), "remove");
+    // As the kernel does: the device leaves sysfs and its node goes, so a
+    // new enumeration no longer lists it. Open descriptors keep working
+    // (and failing with ENODEV).
+    umockdev_testbed_remove_device(impl_->testbed, d->syspath.c_str());
 }
 
 void MockUsb::QueueIn(MockDevice* d, const std::vector<uint8_t>& bytes) {
