@@ -506,8 +506,6 @@ MockDevice* MockUsb::AddDevice(const DeviceConfig& config) {
     }
     if (c.instrument != nullptr) sim::SimSetInReadyCallback(c.instrument, OnInstrumentReady, d);
     impl_->devices.push_back(std::move(device));
-    // Told only now that its node answers, as udev tells once its rules ran.
-    umockdev_testbed_uevent(impl_->testbed, d->syspath.c_str(), "add");
     return d;
 }
 

@@ -68,8 +68,9 @@ public:
     MockUsb& operator=(const MockUsb&) = delete;
 
     bool InMockEnvironment() const { return inMock_; }
-    // Plugs a device in (an "add" uevent goes out). Adding one again after
-    // Unplug gives it a new node at the next free address, as a replug does.
+    // Plugs a device in (umockdev sends its "add" uevent). Adding one again
+    // after Unplug gives it a new node at the next free address, as a
+    // replug does.
     MockDevice* AddDevice(const DeviceConfig& config);
 
     // Removes the device: pending IN URBs end with -ESHUTDOWN, later ioctls
