@@ -25,7 +25,8 @@ function test_recording_inputs()
   ended = sprintf('\tRecording ended by Disconnect: %s, 0 lines, 0 lines lost.\n', full);
   assert(~isempty(strfind(printed, ended)), 'printed: %s', printed);
   R = VarneloReadRecording(s.FileName);
-  assert(isequal(R.Events.Kind', {'RecordingStart', 'RecordingEnd'}), 'a refused call was noted');
+  assert(isequal(R.Events.Kind', {'RecordingStart', 'SetSamplingDivider', 'RecordingEnd'}), ...
+         'a refused call was noted');
   delete(full);
   rmdir(folder);
 end
