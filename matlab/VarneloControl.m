@@ -4,6 +4,11 @@
 %   no abbreviation, no blanks). The further inputs and the outputs depend
 %   on the command. The module keeps one connection at a time.
 %
+%   Text inputs (COMMAND, words such as 'On', file names, marker texts) are
+%   char rows or string scalars ("On"), which are converted as char
+%   converts them. A name or text of several rows, with a zero character or
+%   with characters that are not UTF-8 text is refused, never cut.
+%
 %   Modes. A connection is always in one of three modes:
 %     idle              after Connect, Stop and SetExternalTrigger('Off')
 %     measuring         after Start: the instrument streams data lines
@@ -15,15 +20,19 @@
 %   Connection
 %     VarneloControl('Connect')
 %     VarneloControl('Connect', 'RingLines', N)
+%     VarneloControl('Connect', 'Reconnect', 'On')
 %         Opens the first instrument that no other program holds, prints
 %         the start-up banner, the device index, the serial number and the
 %         instrument's information text. The module keeps measured lines in
 %         a ring of 500 lines, or of N lines (500 to 1,000,000) with
 %         'RingLines': at 1,000 lines/s, 60000 holds a minute (12 MB).
-%         Runs when not connected.
+%         'Reconnect', 'On' turns recovery on (below); 'Off' is the default.
+%         The two options combine, in either order. Runs when not connected.
 %     VarneloControl('Disconnect')
-%         Stops a running measurement, closes the instrument and prints
-%         "Varnelo device USB connection closed...". Runs in every mode.
+%         Stops a running measurement, ends a running recording and prints
+%         its final status ("Recording ended by Disconnect: ..."), closes
+%         the instrument and prints "Varnelo device USB connection
+%         closed...". Runs in every mode.
 %     INFO = VarneloControl('GetDevInfo')
 %         INFO is a char row 'Device[<index>] S/N:<serial><information
 %         text>'. Runs in every mode.
@@ -60,6 +69,8 @@
 %           TimedOut      logical  the call ended with the time-out
 %           ReceiveTime   N x 1 double  when each row's line was received,
 %                                  POSIX seconds (UTC); 0 for empty rows
+%           InstrumentAway logical  the instrument is off the bus and the
+%                                  module waits for it (recovery on)
 %         With one output a loss is printed instead ("Data lines lost: N
 %         (ring overflow)."). Ctrl-C ends a waiting GetData; the lines it
 %         had taken come first in the next call. Runs in measuring and
@@ -69,7 +80,8 @@
 %         (idle mode only) and prints a warning about switching it off;
 %         'Off' ends it (external trigger mode only).
 %
-%   Settings (sent to the instrument; the module keeps only the divider)
+%   Settings (sent to the instrument, never read back; the module keeps the
+%   latest value of each it sent, for recordings and recovery)
 %     VarneloControl('SetSamplingDivider', DIV)
 %         DIV is one of 1, 2, 4, 6, 8, 10, 12, 14, 16, 20, 24, 28, 32, 40,
 %         48, 56, 64, 80, 96, 112, 128, 160, 192, 196, 224, 256, 320, 384,
@@ -122,7 +134,8 @@
 %         mode; one recording at a time.
 %     S = VarneloControl('GetRecordingStatus')
 %     S = VarneloControl('StopRecording')
-%         S is a 1x1 struct: FileName, Recording (logical), Lines,
+%         S is a 1x1 struct: FileName (the full path of the file
+%         created), Recording (logical), Lines,
 %         LinesLost (lines the recording could not keep), Bytes, and
 %         Error ('' or the failure that stopped it). StopRecording writes
 %         what is left, makes the file durable and closes it. A full disk
@@ -130,13 +143,42 @@
 %     VarneloControl('AddMarker', TEXT)
 %         Writes an event with the host's time and TEXT (up to 4096 bytes)
 %         into the running recording: stimuli, protocol steps, notes.
+%     A recording started after settings were sent begins with one event
+%     per setting sent in this connection (its latest value); settings
+%     never sent are unknown and not written.
 %     R = VarneloReadRecording(FILENAME) reads a recording back, without
 %     the module (see help VarneloReadRecording).
+%
+%   Recovery (Connect with 'Reconnect', 'On')
+%     When the instrument drops off the bus (a bumped cable, a hub reset, a
+%     brown-out), the module prints "Instrument lost [code] - text" and
+%     "Waiting for it to come back", and looks for it every 250 ms. It takes
+%     back only the same serial number, at any device index (another
+%     instrument is left alone and reported once), sends it the latest value
+%     of every setting sent in this connection, uploads the calibration
+%     tables again if it lost them, resumes Start or the external trigger,
+%     and prints "Instrument back, ... Restored: <what>.". A running
+%     recording goes on in the same file, with InstrumentLost and
+%     InstrumentBack events. While the instrument is away:
+%       GetData             returns at its time-out without the time-out
+%                           message; STATUS.InstrumentAway is true
+%       settings, GetDevInfo, GetConfData, GetShuntData, SetShuntVal,
+%       SetCompVal, Start, SetExternalTrigger('On')
+%                           raise "Instrument lost, waiting for it to come
+%                           back: command not sent." and change nothing
+%       Stop, SetExternalTrigger('Off')
+%                           succeed; the instrument comes back idle
+%       recording commands, Disconnect
+%                           work as usual
+%     It cannot recover an instrument without a serial number (Connect
+%     says so; recovery is then off), nor the lines the instrument would
+%     have measured while away (they never existed; LinesLost counts only
+%     ring overflows); a setting changed while away is refused, not kept.
 %
 %   Errors. A refused or failed command raises an error whose message
 %   begins with a tab; in GNU Octave it reads "VarneloControl: <message>".
 %   Messages that do not end a command (USB errors, data time-outs, the
-%   external trigger warning) are printed. docs/commands.md in the project
+%   external trigger warning, the instrument lost and back) are printed. docs/commands.md in the project
 %   lists every message of every command.
 %
 %   Example
@@ -153,4 +195,5 @@
 %   MATLAB on Windows), which MATLAB and Octave call in its place.
 %
 %   See also VarneloReadRecording, and the examples folder: acquire_continuous,
-%   acquire_external_trigger, calibration_roundtrip, gpio_lines, record_session.
+%   acquire_external_trigger, calibration_roundtrip, gpio_lines, record_session,
+%   recover_session.

@@ -20,12 +20,15 @@ bad=0
 for t in platform_tests unit_tests; do
   rc=0
   out=$("$BUILD/tests/$t" 2>&1) || rc=$?
+  # The whole output stays beside the build, for the failure's details.
+  printf '%s\n' "$out" >"$BUILD/$t.log"
   p=$(grep -c '^\[       OK \]' <<<"$out" || true)
   f=$(grep -c '^\[  FAILED  \] [A-Za-z].*(' <<<"$out" || true)
   ok=$((ok + p)); bad=$((bad + f))
   if [ "$rc" -ne 0 ]; then
     [ "$f" -eq 0 ] && bad=$((bad + 1))
     grep -E 'ERROR: |SUMMARY|FAILED|runtime error' <<<"$out" | head -20
+    echo "(the whole output: $BUILD/$t.log)"
   fi
 done
 echo "asan: $ok passed, $bad failed"

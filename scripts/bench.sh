@@ -7,6 +7,7 @@ cd "$(dirname "$0")/.."
 BUILD_DIR=${BUILD_DIR:-build}
 bash scripts/setup.sh
 BUILD_DIR=$BUILD_DIR bash scripts/build.sh
+# With them the recovery's: replug to the first new line, CPU while waiting.
 "$BUILD_DIR/tests/bench/benchmarks" "$@"
 OCTAVE=(octave --no-gui --no-window-system --no-history -q --norc)
 for rate in 20000 100000; do

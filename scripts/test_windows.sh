@@ -94,15 +94,16 @@ if [ "$not_started" -gt 0 ]; then
 fi
 
 # The recording that WinUsbModule.RecordsToAFileNamedOutsideAscii made with
-# the Windows module, read back on Linux by the MATLAB reader in Octave.
+# the Windows module, read back on Linux by the MATLAB reader in Octave. The
+# divider set before the recording began is its first setting.
 recording="$BUILD/tests/windows/wine-recording-"$'\xce\xbc\xce\xa9'".vnrec"
 if [ -z "${CTEST_ARGS:-}" ] || [ -f "$recording" ]; then
   if readback=$(octave --no-gui --no-window-system --no-history -q --norc --eval "
       addpath('$ROOT/matlab'); R = VarneloReadRecording('$recording');
       assert(numel(R.ReceiveTime) > 50 && ~R.Truncated && R.LinesLost == 0);
       assert(all(diff(double(R.Data.MeasurementCycleCount)) == 1));
-      assert(isequal(R.Events.Kind', {'RecordingStart', 'Start', 'Marker', 'Stop', 'RecordingEnd'}));
-      assert(strcmp(R.Events.Text{3}, [char([206 169]) ' marker']));" 2>&1); then
+      assert(isequal(R.Events.Kind', {'RecordingStart', 'SetSamplingDivider', 'Start', 'Marker', 'Stop', 'RecordingEnd'}));
+      assert(strcmp(R.Events.Text{4}, [char([206 169]) ' marker']));" 2>&1); then
     echo "test_windows: the Windows module's recording reads back on Linux"
   else
     echo "test_windows: FAILED: the Windows module's recording ($recording) does not read back on Linux"

@@ -2,6 +2,7 @@
 and plot recording files.
 
     varnelo record FILE [--seconds S] [--divider D] [--ring-lines N] [--simulated]
+                   [--no-reconnect]
     varnelo info FILE
     varnelo export FILE OUT.csv [--first N] [--count M]
     varnelo plot FILE OUT.png [--bin K]
@@ -9,22 +10,31 @@ and plot recording files.
 ``python3 -m varnelo`` is the same command. info, export and plot read files
 with numpy alone (plot needs matplotlib too): they work where the compiled
 part of the package is not built.
+
+Exit status: 0 done; 1 a failure (the instrument refused a command, no line
+came, a disk filled); 2 bad input (a missing file, a file that is not a
+recording, an output that would write over a recording, a bad number). The
+module's warnings (time-outs, read errors, a recording stopped by a write
+failure) go to stderr.
 """
 from __future__ import annotations
 
 import argparse
 import datetime
+import errno
+import logging
 import os
 import signal
+import stat
 import sys
 import threading
 import time
-from typing import Any, Callable, List, Optional, Sequence, TextIO
+from typing import Any, Callable, List, NamedTuple, Optional, Sequence, TextIO
 
 import numpy as np
 
 from .errors import VarneloError
-from .recording import Recording, read_recording
+from .recording import MAGIC, Recording, read_recording
 
 PROG = "varnelo"
 # Lines formatted per write while exporting: a few MB of text at a time.
@@ -32,6 +42,9 @@ EXPORT_BLOCK = 8192
 # A plot draws at most this many points per curve, and takes the medians
 # over at most this many lines; larger files are sampled at a fixed stride.
 PLOT_POINTS = 200_000
+# A plot draws and labels at most this many markers; more are thinned to
+# every k-th, and the figure says how many were left out.
+PLOT_MARKERS = 25
 BINS = 15
 
 
@@ -41,6 +54,20 @@ class UsageError(Exception):
     def __init__(self, message: str, prog: Optional[str] = None) -> None:
         super().__init__(message)
         self.prog = prog
+
+
+class Failure(Exception):
+    """A failure that is not the input's fault (a full disk, no line came):
+    reported as one line, with exit status 1."""
+
+
+# Errors of a disk that filled or failed: a failure, not bad input.
+_DISK_FAULTS = {errno.ENOSPC, errno.EDQUOT, errno.EFBIG, errno.EIO}
+
+
+def _write_error(path: str, error: OSError) -> Exception:
+    text = f"cannot write {path}: {error.strerror or error}"
+    return Failure(text) if error.errno in _DISK_FAULTS else UsageError(text)
 
 
 class _Parser(argparse.ArgumentParser):
@@ -92,6 +119,25 @@ def _open(path: str) -> Recording:
         raise UsageError(str(error)) from None
 
 
+def _check_output(rec: Recording, out: str) -> None:
+    """Refuses an output that is the recording being read (under any name: a
+    link, another path) or any other recording: opening it for writing would
+    empty it before a byte was written."""
+    try:
+        target = os.stat(out)
+        if not stat.S_ISREG(target.st_mode):
+            return  # a terminal, a pipe, a device: nothing to empty, nothing to read
+        same = os.path.samestat(target, os.stat(rec.path))
+        with open(out, "rb") as f:
+            is_recording = f.read(len(MAGIC)) == MAGIC
+    except OSError:
+        return  # no such file (or not readable): the write says what is wrong
+    if same:
+        raise UsageError(f"{out} is the recording being read; name another output file")
+    if is_recording:
+        raise UsageError(f"{out} is a recording, not written over; name another output file")
+
+
 def _utc(seconds: float) -> str:
     moment = datetime.datetime.fromtimestamp(seconds, datetime.timezone.utc)
     return moment.strftime("%Y-%m-%d %H:%M:%S.%f")[:-3] + " UTC"
@@ -104,14 +150,30 @@ def _megabytes(n: int) -> str:
 # ---- record ----
 
 def _progress(out: TextIO, text: str) -> None:
-    out.write("\r" + text + "\x1b[K")
-    out.flush()
+    # A terminal that went away (SIGHUP) must not keep the recording from
+    # ending cleanly: what cannot be shown is dropped.
+    try:
+        out.write(text)
+        out.flush()
+    except OSError:
+        pass
+
+
+# The signals that end a recording cleanly, and how the summary names them.
+_ENDING_SIGNALS = {signal.SIGINT: "Ctrl-C", signal.SIGTERM: "SIGTERM"}
+if hasattr(signal, "SIGHUP"):  # not on Windows
+    _ENDING_SIGNALS[signal.SIGHUP] = "SIGHUP (the terminal closed)"
 
 
 def record(args: argparse.Namespace, out: TextIO) -> int:
     # The extensions are loaded only here: the other subcommands need numpy alone.
     from .instrument import Instrument
 
+    try:
+        args.file.encode("utf-8")
+    except UnicodeEncodeError:
+        raise UsageError(f"the file name {args.file!r} is not UTF-8, as the module needs; "
+                         "name the file in UTF-8") from None
     ended = threading.Event()
     caught: List[int] = []
 
@@ -119,9 +181,10 @@ def record(args: argparse.Namespace, out: TextIO) -> int:
         caught.append(signum)
         ended.set()
 
-    inst = Instrument(simulated=args.simulated, ring_lines=args.ring_lines)
+    inst = Instrument(simulated=args.simulated, ring_lines=args.ring_lines,
+                      reconnect=not args.no_reconnect)
     inst.connect()
-    previous = {s: signal.signal(s, end) for s in (signal.SIGINT, signal.SIGTERM)}
+    previous = {s: signal.signal(s, end) for s in _ENDING_SIGNALS}
     status = None
     try:
         if args.divider is not None:
@@ -140,14 +203,14 @@ def record(args: argparse.Namespace, out: TextIO) -> int:
                 break  # a write failure stopped it; its error is below
             if tty:
                 rate = status.lines / elapsed if elapsed > 0 else 0.0
-                _progress(out, f"{elapsed:8.1f} s  {status.lines:,} lines  "
+                _progress(out, f"\r{elapsed:8.1f} s  {status.lines:,} lines  "
                                f"{status.lines_lost:,} lost  {rate:,.0f} lines/s"
-                               "   (Ctrl-C ends the recording)")
+                               "   (Ctrl-C ends the recording)\x1b[K")
             wait = 0.25 if args.seconds is None else min(0.25, max(args.seconds - elapsed, 0))
             ended.wait(wait)
         duration = time.monotonic() - t0
         if tty:
-            out.write("\r\x1b[K")
+            _progress(out, "\r\x1b[K")
         status = inst.stop_recording()
     finally:
         try:
@@ -155,11 +218,14 @@ def record(args: argparse.Namespace, out: TextIO) -> int:
         finally:
             for s, handler in previous.items():
                 signal.signal(s, handler)
-    how = " (ended by Ctrl-C)" if signal.SIGINT in caught else ""
-    out.write(f"Recorded {status.lines:,} lines ({_megabytes(status.bytes)}) to {status.file_name} "
-              f"in {duration:.1f} s{how}; {status.lines_lost:,} lines lost.\n")
+    how = f" (ended by {_ENDING_SIGNALS[caught[0]]})" if caught else ""
+    _progress(out, f"Recorded {status.lines:,} lines ({_megabytes(status.bytes)}) to "
+                   f"{status.file_name} in {duration:.1f} s{how}; "
+                   f"{status.lines_lost:,} lines lost.\n")
     if status.error:
-        raise UsageError(f"the recording stopped early: {status.error}")
+        raise Failure(f"the recording stopped early: {status.error}")
+    if status.lines == 0:
+        raise Failure(f"no line came from the instrument; {status.file_name} holds no lines")
     return 0
 
 
@@ -169,6 +235,45 @@ def _duration(rec: Recording) -> float:
     if len(rec) < 2:
         return 0.0
     return float(rec[-1:].receive_time[0] - rec[:1].receive_time[0])
+
+
+class Outage(NamedTuple):
+    """The instrument off the bus, from an InstrumentLost event to the
+    InstrumentBack that follows it."""
+
+    start: float
+    """POSIX seconds: when the loss was seen; the recording's start when the
+    instrument was already away then."""
+    end: float
+    """When it was back; the file's last line or event when it never was."""
+    line: int
+    """The first line after the outage."""
+    cause: str
+    """The lost event's text, ``[code] - system text``; empty when the
+    instrument was lost before the recording started."""
+    restored: Optional[str]
+    """What was restored; None when the file ends before it was back."""
+
+
+def outages(rec: Recording) -> List[Outage]:
+    """The outages the file marks, in order."""
+    found: List[Outage] = []
+    lost = None
+    for e in rec.events:
+        if e.kind == "InstrumentLost" and lost is None:
+            lost = e
+        elif e.kind == "InstrumentBack":
+            # A return without its loss: the recording started while away.
+            start, cause = (lost.time, lost.text) if lost else (rec.header.start_time, "")
+            found.append(Outage(start, e.time, e.line, cause, e.text))
+            lost = None
+    if lost is not None:
+        # Not back: it runs to the end of the file, its last line or event.
+        times = [e.time for e in rec.events]
+        if len(rec):
+            times.append(float(rec[-1:].receive_time[0]))
+        found.append(Outage(lost.time, max(times), len(rec), lost.text, None))
+    return found
 
 
 def info(args: argparse.Namespace, out: TextIO) -> int:
@@ -192,10 +297,18 @@ def info(args: argparse.Namespace, out: TextIO) -> int:
     w(f"Duration          {duration:.3f} s from the first line to the last{rate}\n")
     gaps = [e for e in rec.events if e.kind == "Gap"]
     w(f"Gaps              {len(gaps)}, {rec.lines_lost:,} lines lost\n")
+    away = outages(rec)
+    w(f"Outages           {len(away)}, {sum(o.end - o.start for o in away):.3f} s off the bus\n")
+    for o in away:
+        lost = f"lost {o.cause}" if o.cause else "lost before the recording started"
+        back = (f"back, restored: {o.restored}" if o.restored is not None
+                else "not back by the end of the file")
+        w(f"  {o.start - h.start_time:11.3f} s  line {o.line:>10}  {o.end - o.start:9.3f} s  "
+          f"{lost}; {back}\n")
     ends = [e for e in rec.events if e.kind == "RecordingEnd"]
     if rec.truncated:
-        w("Tail              cut: the file ends inside a record or in records that are not "
-          "lines; it reads up to its last whole line\n")
+        w("Tail              cut: the file is shorter than its events say, ends inside a "
+          "record or in records that are not lines; it reads up to its last whole line\n")
     elif not ends:
         w("Tail              complete, but no RecordingEnd event: the recording is running, "
           "or did not end cleanly\n")
@@ -242,20 +355,39 @@ def export(args: argparse.Namespace, out: TextIO) -> int:
     if args.first > len(rec):
         raise UsageError(f"--first {args.first} is past the end: {args.file} has "
                          f"{len(rec):,} lines (0 to {len(rec) - 1})")
+    _check_output(rec, args.out)
     try:
         with open(args.out, "w", newline="", buffering=1 << 20) as f:
             rows = export_csv(rec, f, args.first, args.count)
     except OSError as error:
-        raise UsageError(f"cannot write {args.out}: {error.strerror or error}") from None
+        raise _write_error(args.out, error) from None
     out.write(f"Exported {rows:,} lines to {args.out}.\n")
     return 0
 
 
 # ---- plot ----
 
-def plot_recording(rec: Recording, png: str, bin_number: int = 1) -> None:
+def image_format(path: str) -> str:
+    """The image format a plot is written in: the one its name's extension
+    names (png, svg, pdf, ...), PNG when it has none."""
+    extension = os.path.splitext(path)[1][1:].lower()
+    if not extension:
+        return "png"
+    from matplotlib.backend_bases import FigureCanvasBase
+    known = FigureCanvasBase.get_supported_filetypes()
+    if extension not in known:
+        raise UsageError(f"cannot write {path}: .{extension} is not an image format matplotlib "
+                         f"writes ({', '.join(sorted(known))})")
+    return extension
+
+
+def plot_recording(rec: Recording, out: str, bin_number: int = 1,
+                   image: Optional[str] = None) -> List[str]:
     """The median |Z| and phase per bin, and |Z| over time at one bin with the
-    markers as vertical lines and the gaps shaded, saved as a PNG."""
+    markers as vertical lines and the gaps and outages shaded, saved to
+    ``out`` exactly as named, in ``image`` format (by default as
+    :func:`image_format` says).
+    Returns what the figure says it left out or could not show."""
     import matplotlib
     matplotlib.use("Agg")
     import matplotlib.pyplot as plt
@@ -278,11 +410,19 @@ def plot_recording(rec: Recording, png: str, bin_number: int = 1) -> None:
     ax_phase = fig.add_subplot(grid[0, 1])
     ax_time = fig.add_subplot(grid[1, :])
     every = "" if step == 1 else f", every {step}th line"
-    fig.suptitle(f"{os.path.basename(rec.path)}: {n:,} lines, {_duration(rec):.1f} s, "
+    # A name that is not UTF-8 shows its odd bytes escaped (no font has a glyph for them).
+    name = os.fsencode(os.path.basename(rec.path)).decode("utf-8", "backslashreplace")
+    fig.suptitle(f"{name}: {n:,} lines, {_duration(rec):.1f} s, "
                  f"{rec.lines_lost:,} lost" + (" (file cut short)" if rec.truncated else ""))
+    notes = []
     if n:
         ax_mod.plot(freq, np.median(sample.impedance_module, axis=0), "o-")
         ax_phase.plot(freq, np.median(sample.impedance_phase, axis=0), "o-", color="tab:orange")
+    else:
+        notes.append("the file holds no lines")
+        for ax in (ax_mod, ax_phase, ax_time):
+            ax.text(0.5, 0.5, "no lines in this file", transform=ax.transAxes, ha="center",
+                    va="center", color="tab:gray", fontsize=12)
     for ax in (ax_mod, ax_phase):
         if conf is not None:
             ax.set_xscale("log")
@@ -299,37 +439,59 @@ def plot_recording(rec: Recording, png: str, bin_number: int = 1) -> None:
         where += f" (frequency word {int(freq[column])})"
     x = sample.receive_time - t0
     y = sample.impedance_module[:, column].astype(np.float64)
-    # The curve breaks at each gap: before the first sampled line after it.
-    cuts = sorted({-(-e.line // step) for e in rec.events if e.kind == "Gap" and 0 < e.line < n})
+    away = outages(rec)
+    # The curve breaks at each gap and outage: before the first sampled line after it.
+    breaks = [e.line for e in rec.events if e.kind == "Gap"] + [o.line for o in away]
+    cuts = sorted({-(-line // step) for line in breaks if 0 < line < n})
     ax_time.plot(np.insert(x, cuts, np.nan), np.insert(y, cuts, np.nan), lw=0.8)
-    ax_time.set_title(f"|Z| over time at {where}: markers dashed, gaps shaded")
+    # Markers are thinned as the lines are: thousands of them would take
+    # minutes to draw and cover the curve with one red band.
+    markers = [e for e in rec.events if e.kind == "Marker"]
+    one_in = max(1, -(-len(markers) // PLOT_MARKERS))
+    shown = markers[::one_in]
+    thinned = ""
+    if one_in > 1:
+        thinned = f" ({len(shown)} of {len(markers):,}: 1 in {one_in})"
+        notes.append(f"{len(shown)} of {len(markers):,} markers shown (1 in {one_in})")
+    shaded = "gaps shaded" + (", outages shaded red" if away else "")
+    ax_time.set_title(f"|Z| over time at {where}: markers dashed{thinned}, {shaded}")
     ax_time.set_xlabel("time since the recording started (s)")
     ax_time.set_ylabel("|Z| (ohm)")
     ax_time.grid(True, alpha=0.4)
     # Room above the curve for the markers' texts.
     low, high = ax_time.get_ylim()
     ax_time.set_ylim(low, high + 0.12 * (high - low))
+    # A few labels read across; more stand along their lines, so that
+    # neighbours do not overlap.
+    upright = len(shown) > 8
+    for e in shown:
+        ax_time.axvline(e.time - t0, color="tab:red", ls="--", lw=1)
+        ax_time.annotate(" " + e.text[:24 if upright else 40], (e.time - t0, 0.985), va="top",
+                         ha="right" if upright else "left", rotation=90 if upright else 0,
+                         xycoords=("data", "axes fraction"), fontsize=8, color="tab:red")
     for e in rec.events:
-        if e.kind == "Marker":
-            ax_time.axvline(e.time - t0, color="tab:red", ls="--", lw=1)
-            ax_time.annotate(" " + e.text[:40], (e.time - t0, 0.985), va="top", ha="left",
-                             xycoords=("data", "axes fraction"), fontsize=8, color="tab:red")
-        elif e.kind == "Gap" and n:
+        if e.kind == "Gap" and n:
             # From the last line before the gap to the first after it.
             before = rec[max(e.line - 1, 0):max(e.line, 1)].receive_time[0]
             after = rec[min(e.line, n - 1):min(e.line, n - 1) + 1].receive_time[0]
             ax_time.axvspan(before - t0, after - t0, color="tab:gray", alpha=0.3, lw=0)
-    fig.savefig(png, dpi=100)
+    for o in away:
+        ax_time.axvspan(o.start - t0, o.end - t0, color="tab:red", alpha=0.15, lw=0)
+    fig.savefig(out, dpi=100, format=image or image_format(out))
     plt.close(fig)
+    return notes
 
 
 def plot(args: argparse.Namespace, out: TextIO) -> int:
+    image = image_format(args.out)
     rec = _open(args.file)
+    _check_output(rec, args.out)
     try:
-        plot_recording(rec, args.out, args.bin)
+        notes = plot_recording(rec, args.out, args.bin, image)
     except OSError as error:
-        raise UsageError(f"cannot write {args.out}: {error.strerror or error}") from None
-    out.write(f"Plotted {len(rec):,} lines to {args.out}.\n")
+        raise _write_error(args.out, error) from None
+    said = "".join(f"; {note}" for note in notes)
+    out.write(f"Plotted {len(rec):,} lines to {args.out}{said}.\n")
     return 0
 
 
@@ -337,7 +499,11 @@ def plot(args: argparse.Namespace, out: TextIO) -> int:
 
 def _parser() -> argparse.ArgumentParser:
     parser = _Parser(prog=PROG, description="Record from a Varnelo instrument, and describe, "
-                     "export and plot recording files.")
+                     "export and plot recording files.",
+                     epilog="Exit status: 0 done, 1 a failure (the instrument refused a "
+                     "command, no line came, a disk filled), 2 bad input. The module's "
+                     "warnings (time-outs, read errors, a recording stopped by a write "
+                     "failure) go to stderr.")
     commands = parser.add_subparsers(dest="command", metavar="COMMAND")
     commands.required = True
 
@@ -347,7 +513,8 @@ def _parser() -> argparse.ArgumentParser:
         return sub
 
     p = add("record", record, "Record every line from the instrument to a new file, until "
-            "--seconds have passed or Ctrl-C.")
+            "--seconds have passed or Ctrl-C, SIGTERM or SIGHUP. Exits 1 when no line came "
+            "or a write failure stopped the recording.")
     p.add_argument("file", metavar="FILE", help="the recording file to create (must not exist)")
     p.add_argument("--seconds", type=_positive_seconds, metavar="S",
                    help="stop after S seconds (default: at Ctrl-C)")
@@ -356,13 +523,18 @@ def _parser() -> argparse.ArgumentParser:
     p.add_argument("--ring-lines", type=_whole, default=500, metavar="N",
                    help="the module's ring depth, 500 to 1000000 (default 500)")
     p.add_argument("--simulated", action="store_true", help="use the simulated instrument")
+    p.add_argument("--no-reconnect", action="store_true",
+                   help="do not wait for an instrument that drops off the bus: its read "
+                   "error ends the lines (by default it is waited for, taken back with its "
+                   "settings, and the file goes on)")
 
-    p = add("info", info, "Show a recording's header, lines, duration, gaps and events, and "
-            "whether its tail was cut.")
+    p = add("info", info, "Show a recording's header, lines, duration, gaps, outages (the "
+            "instrument off the bus) and events, and whether its tail was cut.")
     p.add_argument("file", metavar="FILE")
 
     p = add("export", export, "Write a recording's lines as CSV: receive time (POSIX s), cycle "
-            "count, status words, magnitude and phase of the 15 bins.")
+            "count, status words, magnitude and phase of the 15 bins. OUT.csv must not be a "
+            "recording.")
     p.add_argument("file", metavar="FILE")
     p.add_argument("out", metavar="OUT.csv")
     p.add_argument("--first", type=_whole, default=0, metavar="N",
@@ -371,7 +543,9 @@ def _parser() -> argparse.ArgumentParser:
                    help="how many lines (default: all to the end)")
 
     p = add("plot", plot, "Plot the median |Z| and phase per bin and |Z| over time at one bin, "
-            "with markers and gaps, as a PNG.")
+            f"with markers (at most {PLOT_MARKERS}, thinned beyond), gaps and outages, to "
+            "OUT.png as named: the extension picks the format (png, svg, pdf, ...), PNG without one. "
+            "OUT.png must not be a recording.")
     p.add_argument("file", metavar="FILE")
     p.add_argument("out", metavar="OUT.png")
     p.add_argument("--bin", type=_bin, default=1, metavar="K",
@@ -379,22 +553,49 @@ def _parser() -> argparse.ArgumentParser:
     return parser
 
 
+class _Warnings(logging.Handler):
+    """The module's warnings, on stderr, each as "varnelo record: <text>"."""
+
+    def __init__(self, out: TextIO) -> None:
+        super().__init__(logging.WARNING)
+        self.out = out
+        self.prog = PROG
+
+    def emit(self, record: logging.LogRecord) -> None:
+        if self.out.isatty():
+            _progress(self.out, "\r\x1b[K")  # not after the progress line
+        try:
+            sys.stderr.write(f"{self.prog}: {record.getMessage()}\n")
+            sys.stderr.flush()
+        except OSError:
+            pass
+
+
 def main(argv: Optional[Sequence[str]] = None) -> int:
-    """Runs the command; returns its exit status: 0, 1 when the instrument
-    refused a command, 2 on bad input."""
+    """Runs the command; returns its exit status: 0, 1 on a failure (the
+    instrument refused a command, no line came, a disk filled), 2 on bad
+    input."""
     out = sys.stdout
+    # A file name that is not UTF-8 is shown escaped, not refused by stdout.
+    if hasattr(out, "reconfigure"):
+        out.reconfigure(errors="backslashreplace")
     prog = PROG
+    warnings = _Warnings(out)
+    logger = logging.getLogger("varnelo")
+    logger.addHandler(warnings)
     try:
         args = _parser().parse_args(argv)
-        prog = f"{PROG} {args.command}"
+        prog = warnings.prog = f"{PROG} {args.command}"
         return int(args.run(args, out))
     except UsageError as error:
         prog = error.prog or prog
         message, status = str(error), 2
-    except (VarneloError, ImportError) as error:
-        # The instrument's refusal, in the module's words; or no backend.
+    except (VarneloError, Failure, ImportError) as error:
+        # The instrument's refusal, in the module's words; a failure; or no backend.
         message, status = str(error), 1
     except KeyboardInterrupt:
         message, status = "interrupted", 130
+    finally:
+        logger.removeHandler(warnings)
     sys.stderr.write(f"{prog}: {message}\n")
     return status

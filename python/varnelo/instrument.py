@@ -68,6 +68,10 @@ class Lines:
     receive_time: np.ndarray
     """(n,) float64: POSIX time (s) at which each line was received; 0 for rows
     not filled."""
+    instrument_away: bool = False
+    """The instrument was off the bus when the read returned, and the module
+    was waiting for it to come back (``reconnect=True``); no line can come
+    meanwhile. Always False for the lines of a recording."""
 
     def __len__(self) -> int:
         return int(self.sys_errors.shape[0])
@@ -111,6 +115,7 @@ def _lines_from(data: Dict[str, np.ndarray], status: Dict[str, np.ndarray]) -> L
         lines_waiting=int(_scalar(status["LinesWaiting"])),
         timed_out=bool(_scalar(status["TimedOut"])),
         receive_time=_column(status["ReceiveTime"]),
+        instrument_away=bool(_scalar(status["InstrumentAway"])),
     )
 
 
@@ -134,7 +139,7 @@ class RecordingStatus:
     """A recording's state (``StopRecording``, ``GetRecordingStatus``)."""
 
     file_name: str
-    """The file as StartRecording named it; empty when there was no recording."""
+    """The full path of the file StartRecording created; empty when there was no recording."""
     recording: bool
     """Lines are being recorded."""
     lines: int
@@ -177,7 +182,12 @@ class Instrument:
     as the simulated MEX module, set up by the same ``VARNELO_SIM_*``
     environment variables); ``Instrument()`` real instruments over libusb.
     ``ring_lines`` (500 to 1,000,000) is the depth of the ring that holds lines
-    between reads.
+    between reads. ``reconnect=True`` (``Connect`` with ``'Reconnect', 'On'``)
+    waits for an instrument that drops off the bus and takes it back into the
+    same connection with its settings, its measurement and its recording;
+    meanwhile :meth:`read` returns no lines with ``instrument_away`` set, and
+    commands that would talk to it raise "Instrument lost, waiting for it to
+    come back: command not sent.".
 
     As in the MEX module, a process has at most one connection: a second
     :meth:`connect`, from this or any other Instrument, simulated or not,
@@ -185,22 +195,31 @@ class Instrument:
     handles onto that one connection, as every call of the MEX function is.
 
     Used as a context manager, entering connects; leaving stops a running
-    measurement and disconnects, also when an exception leaves the block::
+    recording (its final status in :attr:`final_recording_status`) and a
+    running measurement and disconnects, also when an exception leaves the
+    block::
 
         with varnelo.Instrument(simulated=True) as inst:
             inst.start()
             lines = inst.read(100)
     """
 
-    def __init__(self, simulated: bool = False, ring_lines: int = DEFAULT_RING_LINES) -> None:
+    def __init__(self, simulated: bool = False, ring_lines: int = DEFAULT_RING_LINES,
+                 reconnect: bool = False) -> None:
         self.simulated = bool(simulated)
         self.ring_lines = operator.index(ring_lines)
+        self.reconnect = bool(reconnect)
         self._module = _backend.load(self.simulated)
+        self.final_recording_status: Optional[RecordingStatus] = None
+        """The final status of the last recording this Instrument stopped, with
+        :meth:`stop_recording`, :meth:`disconnect` or by leaving the ``with``
+        block; ``None`` before."""
 
     def __repr__(self) -> str:
         state = "connected" if self.connected else "not connected"
         kind = "simulated" if self.simulated else "libusb"
-        return f"<varnelo.Instrument {kind}, ring_lines={self.ring_lines}, {state}>"
+        again = ", reconnect" if self.reconnect else ""
+        return f"<varnelo.Instrument {kind}, ring_lines={self.ring_lines}{again}, {state}>"
 
     def _call(self, nargout: int, command: str, *arguments: Any) -> Tuple[Any, ...]:
         return self._module.call(nargout, command, *arguments)
@@ -215,8 +234,8 @@ class Instrument:
     def connect(self) -> None:
         """Opens the first instrument that no other program holds and starts
         its receive thread (``Connect``, with ``'RingLines'`` when ring_lines is
-        not the default). The banner and the instrument's information text go
-        to the "varnelo" logger.
+        not the default, and ``'Reconnect', 'On'`` with reconnect). The banner
+        and the instrument's information text go to the "varnelo" logger.
 
         A connect that raises leaves nothing connected: when ``Connect`` fails
         after opening the instrument (it did not answer the information
@@ -229,11 +248,13 @@ class Instrument:
                 # check raises "Device already connected.".
                 holder.call(0, "Connect")
             was_connected = self.connected
+            options: Tuple[Any, ...] = ()
+            if self.ring_lines != DEFAULT_RING_LINES:
+                options += ("RingLines", float(self.ring_lines))
+            if self.reconnect:
+                options += ("Reconnect", "On")
             try:
-                if self.ring_lines == DEFAULT_RING_LINES:
-                    self._call(0, "Connect")
-                else:
-                    self._call(0, "Connect", "RingLines", float(self.ring_lines))
+                self._call(0, "Connect", *options)
             except BaseException:
                 if not was_connected and self.connected:
                     self._disconnect_quietly()
@@ -246,7 +267,16 @@ class Instrument:
             _backend.logger.warning("Disconnect after a failed connect failed", exc_info=True)
 
     def disconnect(self) -> None:
-        """Stops a running measurement and closes the connection (``Disconnect``)."""
+        """Stops a running measurement and closes the connection (``Disconnect``).
+        A running recording is stopped first (``StopRecording``), and its
+        final status kept in :attr:`final_recording_status`: once
+        disconnected, the module can no longer be asked for it."""
+        try:
+            running = self.recording_status().recording
+        except VarneloError:
+            running = False  # not connected: Disconnect says so
+        if running:
+            self.stop_recording()
         self._call(0, "Disconnect")
 
     def __enter__(self) -> "Instrument":
@@ -291,7 +321,10 @@ class Instrument:
         that has all its lines returns them; a Ctrl-C that came in meanwhile
         is raised by the next command. Signal handlers run once the read has
         returned, so one may call the instrument. ``MemoryError`` when the
-        arrays do not fit in memory; the connection stays usable."""
+        arrays do not fit in memory; the connection stays usable. While the
+        instrument is off the bus (``reconnect=True``) a read ends after one
+        polling period with ``timed_out`` and ``instrument_away`` set, and logs
+        no time-out: the loss was logged once."""
         data, status = self._call(2, "GetData", float(operator.index(n)))
         if data is None:
             # The module leaves its outputs unset only when interrupted, and
@@ -391,8 +424,9 @@ class Instrument:
 
     def stop_recording(self) -> RecordingStatus:
         """Ends the recording with a complete file and returns its final status
-        (``StopRecording``)."""
-        return _recording_status(self._call(1, "StopRecording")[0])
+        (``StopRecording``), also kept in :attr:`final_recording_status`."""
+        self.final_recording_status = _recording_status(self._call(1, "StopRecording")[0])
+        return self.final_recording_status
 
     def recording_status(self) -> RecordingStatus:
         """The running or the last recording's status (``GetRecordingStatus``)."""

@@ -13,7 +13,7 @@ from __future__ import annotations
 import os
 import struct
 from dataclasses import dataclass
-from typing import Any, Dict, List, Optional, Union
+from typing import Any, Dict, List, Optional, Tuple, Union
 
 import numpy as np
 
@@ -27,8 +27,6 @@ _HEADER_FIELDS = 448
 _MIN_RECORD_SIZE = 208
 
 KIND_EMPTY, KIND_LINE, KIND_EVENT, KIND_TEXT = 0, 1, 2, 3
-# A data line's payload begins with its sync word 0xFF03 and frame kind 0x01DD.
-_LINE_START = b"\x03\xff\xdd\x01"
 
 _MODES = {0: "Idle", 1: "Measuring", 2: "ExternalTrigger"}
 
@@ -120,13 +118,21 @@ def _configuration(raw: bytes) -> Configuration:
     )
 
 
-def _read_header(head: bytes, name: str) -> RecordingHeader:
-    if len(head) < 24 or head[:8] != MAGIC:
+def _read_header(head: bytes, file_size: int, name: str) -> RecordingHeader:
+    """The header from the file's first 512 bytes (or all of a shorter file)."""
+    # A file whose bytes so far agree with the magic is a recording, perhaps
+    # cut before its header was whole (the module creates the file, then
+    # writes the header).
+    if head[:8] != MAGIC[:len(head)]:
         raise ValueError(f"{name} is not a Varnelo recording")
+    if len(head) < 24:
+        raise ValueError(f"{name} ends inside its header")
     version, header_size, record_size, event_slots = struct.unpack_from("<4I", head, 8)
     if version != FORMAT_VERSION:
         raise ValueError(f"{name} has format version {version}; this reader reads version 1")
-    if len(head) < _HEADER_FIELDS or header_size < _HEADER_FIELDS or record_size < _MIN_RECORD_SIZE:
+    if header_size < _HEADER_FIELDS or record_size < _MIN_RECORD_SIZE or record_size % 8:
+        raise ValueError(f"{name} is not a Varnelo recording")
+    if file_size < header_size:
         raise ValueError(f"{name} ends inside its header")
     start_ns, device_index, divider, per_read, has_conf, mode = struct.unpack_from(
         "<qHHBBH", head, 24)
@@ -147,9 +153,10 @@ def _read_header(head: bytes, name: str) -> RecordingHeader:
     )
 
 
-def _read_events(f: Any, header: RecordingHeader, file_size: int) -> List[Any]:
+def _read_events(f: Any, header: RecordingHeader, file_size: int) -> Tuple[List[Any], bool]:
     """The event slots in use, up to the first empty one and only those
-    wholly inside the file, as (event, value) pairs: value is a Gap's count."""
+    wholly inside the file, as (event, value) pairs (value is a Gap's count),
+    and whether an event's text records are missing (the file was cut)."""
     size = header.record_size
     slots = min(header.event_slots, max(file_size - header.header_size, 0) // size)
     f.seek(header.header_size)
@@ -179,14 +186,29 @@ def _read_events(f: Any, header: RecordingHeader, file_size: int) -> List[Any]:
                 missing = pending["bytes"] - len(pending["text"])
                 if missing > 0:
                     pending["text"] += r[16:16 + min(text_bytes, missing, 192)]
-    return [(Event(time=float(posix_seconds(np.int64(e["time"]))), line=int(e["line"]),
-                   kind=e["kind"], text=e["text"].decode("utf-8", errors="replace")),
-             int(e["value"]))
-            for e in out]
+    text_cut = any(len(e["text"]) < e["bytes"] for e in out)
+    times = posix_seconds(np.array([e["time"] for e in out], dtype=np.int64)).tolist()
+    return [(Event(time=t, line=int(e["line"]), kind=e["kind"],
+                   text=e["text"].decode("utf-8", errors="replace")), int(e["value"]))
+            for t, e in zip(times, out)], text_cut
 
 
-def _is_line(record: np.ndarray) -> bool:
-    return int(record["kind"]) == KIND_LINE and record.tobytes()[16:20] == _LINE_START
+def _lines_in_file(records: np.ndarray) -> int:
+    """How many of the records are lines: they end with the last record that
+    is one (record kind 1, and the line's own sync word and kind); after it
+    come only what a power loss left (zeros). Scanned from the end in blocks
+    that grow, so that a file whose last record is a line costs one read."""
+    n, block = len(records), 1
+    while n > 0:
+        first = max(n - block, 0)
+        part = records[first:n]
+        is_line = ((part["kind"] == KIND_LINE) & (part["sync"] == 0xFF03)
+                   & (part["frame_kind"] == 0x01DD))
+        found = np.flatnonzero(is_line)
+        if found.size:
+            return first + int(found[-1]) + 1
+        n, block = first, min(block * 16, 65536)
+    return 0
 
 
 class Recording:
@@ -198,8 +220,10 @@ class Recording:
     :class:`Lines`), ``receive_time`` ((n,) float64 POSIX seconds, as
     ``read()`` gives them), ``events`` (a list of :class:`Event`),
     ``lines_lost`` (the lines the recording could not keep: the sum of its
-    gaps) and ``truncated`` (the file ends inside a record, or in records
-    that are not lines: it was cut short)."""
+    gaps) and ``truncated`` (the file was cut short, or is still being
+    written: it ends before its first line's place or inside a record, in
+    records that are not lines, inside an event's text, or before the line
+    an event names; docs/recording-format.md has the rules)."""
 
     def __init__(self, path: str, header: RecordingHeader, records: Optional[np.ndarray],
                  events: List[Event], gaps: List[Any], truncated: bool) -> None:
@@ -262,20 +286,20 @@ def read_recording(path: Union[str, "os.PathLike[str]"]) -> Recording:
     """Opens a recording file: the header and the events are read, the lines
     mapped (``numpy.memmap``), not read. A file cut short (a crash, ``kill
     -9``, a power loss) reads up to its last whole line, with ``truncated``
-    set. Raises ``OSError`` when the file cannot be read and ``ValueError``
-    when it is not a recording."""
+    set; so does a file still being recorded, read meanwhile. Raises
+    ``OSError`` when the file cannot be read and ``ValueError`` when it is
+    not a recording or ends inside its header."""
     name = os.fsdecode(path)
     with open(name, "rb") as f:
         file_size = os.fstat(f.fileno()).st_size
-        header = _read_header(f.read(512), name)
-        if header.header_size > 512:
-            f.seek(0)
-            header = _read_header(f.read(header.header_size), name)
+        header = _read_header(f.read(512), file_size, name)
         lines_start = header.header_size + header.event_slots * header.record_size
+        # The module makes the file lines_start bytes long before anything
+        # else: a shorter file was cut.
         line_bytes = max(file_size - lines_start, 0)
         count = line_bytes // header.record_size
         truncated = line_bytes % header.record_size != 0 or file_size < lines_start
-        pairs = _read_events(f, header, file_size)
+        pairs, text_cut = _read_events(f, header, file_size)
 
     records = None
     if count > 0:
@@ -289,22 +313,15 @@ def read_recording(path: Union[str, "os.PathLike[str]"]) -> Recording:
         mapped = np.memmap(name, dtype=dtype, mode="r", offset=lines_start, shape=(count,))
         # Plain ndarray views of the map (the map stays alive as their base).
         records = mapped.view(np.ndarray)
-        # A power loss can leave records that are not lines at the end: the
-        # lines end at the first of them (found by bisection, as the file
-        # holds lines up to some point and none after).
-        if not _is_line(records[count - 1]):
+        lines = _lines_in_file(records)
+        if lines < count:
             truncated = True
-            low, high = -1, count - 1  # low: known a line (or -1); high: known not
-            if _is_line(records[0]):
-                low = 0
-                while high - low > 1:
-                    mid = (low + high) // 2
-                    if _is_line(records[mid]):
-                        low = mid
-                    else:
-                        high = mid
-            records = records[:low + 1]
+            records = records[:lines]
+        count = lines
 
     events = [event for event, _ in pairs]
+    # An event whose text records are missing, or that points past the last
+    # line, shows that the file was cut after it was written.
+    truncated = truncated or text_cut or any(event.line > count for event in events)
     gaps = [(event.line, value) for event, value in pairs if event.kind == "Gap"]
     return Recording(name, header, records, events, gaps, truncated)

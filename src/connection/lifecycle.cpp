@@ -180,15 +180,25 @@ void StopAndEndThreads(ControlData* connection) {
 }
 
 // Ends a running recording once the receive thread has stored its last
-// line, so that the file holds every line and closes complete.
+// line, so that the file holds every line and closes complete. With report
+// (Disconnect), a recording that StopRecording had not ended prints its
+// final status: with the connection gone, GetRecordingStatus cannot give it.
 void EndRecording(ControlData* connection, const char* reason, bool report) {
     Recording* recording = connection->recording;
     connection->recording = nullptr;
     if (!recording) return;
+    const bool ending = !ReadRecordingStatus(recording).finished;
     FinishRecording(recording, reason);
     DetachConsumer(&connection->feed, recording);
     std::string failure;
     if (report && TakeRecordingFailure(recording, &failure)) host::Print("%s", failure.c_str());
+    if (report && ending) {
+        const RecordingStatus status = ReadRecordingStatus(recording);
+        host::Print("\tRecording ended by Disconnect: %s, %llu lines, %llu lines lost.%s%s\n",
+                    status.fileName.c_str(), static_cast<unsigned long long>(status.lines),
+                    static_cast<unsigned long long>(status.linesLost),
+                    status.error.empty() ? "" : " ", status.error.c_str());
+    }
     DestroyRecording(recording);
 }
 

@@ -96,18 +96,16 @@ ConnectOptions ConnectOptionsOf(int nrhs, const mxArray* prhs[]) {
     bool haveRingLines = false;
     bool haveReconnect = false;
     for (int i = 1; i < nrhs; i += 2) {
-        const char* name = host::IsChar(prhs[i]) ? host::ArrayToString(prhs[i]) : nullptr;
-        if (name && std::strcmp(name, "RingLines") == 0 && !haveRingLines) {
+        std::string name, value;
+        host::ReadWord(prhs[i], &name);
+        if (name == "RingLines" && !haveRingLines) {
             haveRingLines = true;
             options.ringSlots = RingSlotsOf(prhs[i + 1]);
-        } else if (name && std::strcmp(name, "Reconnect") == 0 && !haveReconnect) {
+        } else if (name == "Reconnect" && !haveReconnect) {
             haveReconnect = true;
-            const char* value = host::IsChar(prhs[i + 1]) ? host::ArrayToString(prhs[i + 1]) : nullptr;
-            if (value && std::strcmp(value, "On") == 0) {
-                options.reconnect = true;
-            } else if (!value || std::strcmp(value, "Off") != 0) {
-                Fail(kMsgIncorrectArgument);
-            }
+            host::ReadWord(prhs[i + 1], &value);
+            if (value != "On" && value != "Off") Fail(kMsgIncorrectArgument);
+            options.reconnect = value == "On";
         } else {
             Fail(kMsgIncorrectArgument);
         }
@@ -143,13 +141,14 @@ void CheckComplexTable(int nrhs, const mxArray* prhs[], const char* missingMessa
 
 void RunCommand(int nlhs, mxArray* plhs[], int nrhs, const mxArray* prhs[]) {
     if (nrhs == 0) Fail(kMsgCommandMissing);
-    if (!host::IsChar(prhs[0])) Fail(kMsgSyntaxError);
+    // A char array that is not one row of text (several rows, a zero
+    // character, bytes that are not UTF-8) names no command: its word is "".
+    std::string word;
+    if (!host::ReadWord(prhs[0], &word)) Fail(kMsgSyntaxError);
     char infoText[kInfoTextSize];
     std::memset(infoText, 0, sizeof infoText);
-    const char* word = host::ArrayToString(prhs[0]);
-    if (!word) Fail(kMsgSyntaxError);
 
-    const uint16_t command = FindCommand(word);
+    const uint16_t command = FindCommand(word.c_str());
     std::unique_ptr<InstrumentCommand> holding;
     if (IsConnected() && TalksToInstrument(command))
         holding = std::make_unique<InstrumentCommand>(currentConnection);

@@ -56,9 +56,7 @@ std::string SingleText(const uint16_t* words) {
 void StartRecordingCommand(ControlData* connection, int nrhs, const mxArray* prhs[]) {
     if (nrhs != 2) Fail("\tFile name missing. Argument 2. is the name of the recording file.\n");
     std::string name;
-    // A zero inside the name would open another file than the one named.
-    if (!host::ReadText(prhs[1], &name) || name.find('\0') != std::string::npos)
-        Fail("\tArgument 2. is not a file name.\n");
+    if (!host::ReadText(prhs[1], &name)) Fail("\tArgument 2. is not a file name.\n");
     if (name.empty()) Fail("\tFile name is empty.\n");
     if (Running(connection))
         Fail("\tRecording already running, send 'StopRecording' command.\n");

@@ -4,7 +4,6 @@
 // SetSamplingDivider decides how many lines one bulk read carries, and
 // SetGPIO returns the GPIO state.
 #include <cmath>
-#include <cstring>
 #include <string>
 
 #include "gateway/gateway.h"
@@ -34,20 +33,10 @@ const char kExtTriggerWarning[] =
 constexpr uint32_t kRetunePauseMs = 10;
 constexpr uint32_t kReplyTimeoutMs = 100;
 
-// Text of a word argument, or null when it is not text.
-const char* WordOf(const mxArray* argument) {
-    if (!mxIsChar(argument)) return nullptr;
-    return mxArrayToString(argument);
-}
-
-bool IsWord(const char* text, const char* word) {
-    return text != nullptr && std::strcmp(text, word) == 0;
-}
-
 // "On" -> 1, "Off" -> 0, anything else -> -1.
-int SwitchValue(const char* text) {
-    if (IsWord(text, "On")) return 1;
-    if (IsWord(text, "Off")) return 0;
+int SwitchValue(const std::string& text) {
+    if (text == "On") return 1;
+    if (text == "Off") return 0;
     return -1;
 }
 
@@ -56,9 +45,9 @@ const char* SwitchWord(int value) { return value ? "On" : "Off"; }
 const char* const kGainWords[] = {"1x", "2x", "5x", "10x"};
 
 // "1x", "2x", "5x", "10x" -> gain code 0..3; anything else -> -1.
-int GainCode(const char* text) {
+int GainCode(const std::string& text) {
     for (int code = 0; code < 4; ++code) {
-        if (IsWord(text, kGainWords[code])) return code;
+        if (text == kGainWords[code]) return code;
     }
     return -1;
 }
@@ -87,10 +76,12 @@ void SetCompensationCommand(ControlData* connection, int nrhs, const mxArray* pr
         Fail("\tCompensation arguments missing. Argument 2. is compensation 'On' / 'Off', "
              "argument 3. is compensation measurement 'On' / 'Off'.\n");
     }
-    if (!mxIsChar(prhs[1]) || !mxIsChar(prhs[2])) Fail(kMsgSyntaxError);
-    int compensation = SwitchValue(WordOf(prhs[1]));
+    std::string first, second;
+    if (!host::ReadWord(prhs[1], &first) || !host::ReadWord(prhs[2], &second))
+        Fail(kMsgSyntaxError);
+    int compensation = SwitchValue(first);
     if (compensation < 0) Fail(kMsgSyntaxError);
-    int measurement = SwitchValue(WordOf(prhs[2]));
+    int measurement = SwitchValue(second);
     if (measurement < 0) Fail(kMsgSyntaxError);
     uint16_t word = static_cast<uint16_t>((compensation ? 0x00FF : 0) | (measurement ? 0xFF00 : 0));
     SendArgumentWord(connection, CMD_SET_COMPENSATION, word);
@@ -119,10 +110,12 @@ void SetInputGainCommand(ControlData* connection, int nrhs, const mxArray* prhs[
         Fail("\tGain values missing. Argument 2. is CH-A gain, argument 3. is CH-B gain: "
              "'1x', '2x', '5x', '10x'.\n");
     }
-    if (!mxIsChar(prhs[1]) || !mxIsChar(prhs[2])) Fail(kMsgSyntaxError);
-    int gainA = GainCode(WordOf(prhs[1]));
+    std::string first, second;
+    if (!host::ReadWord(prhs[1], &first) || !host::ReadWord(prhs[2], &second))
+        Fail(kMsgSyntaxError);
+    int gainA = GainCode(first);
     if (gainA < 0) Fail(kMsgSyntaxError);
-    int gainB = GainCode(WordOf(prhs[2]));
+    int gainB = GainCode(second);
     if (gainB < 0) Fail(kMsgSyntaxError);
     SendArgumentWord(connection, CMD_SET_INPUT_GAIN, static_cast<uint16_t>(gainA | (gainB << 2)));
     NoteSetting(connection, SETTING_INPUT_GAIN, "SetInputGain",
@@ -133,11 +126,11 @@ void SetExternalTriggerCommand(ControlData* connection, int nrhs, const mxArray*
     if (nrhs != 2) {
         Fail("\tCommand argument missing. Argument 2. can be 'On' / 'Off'.\n");
     }
-    if (!mxIsChar(prhs[1])) Fail(kMsgSyntaxError);
+    std::string word;
+    if (!host::ReadWord(prhs[1], &word)) Fail(kMsgSyntaxError);
     if (connection->mode.load() == MODE_MEASURING) {
         Fail("\tDevice is in measuring mode, send 'Stop' command.\n");
     }
-    const char* word = WordOf(prhs[1]);
     int on = SwitchValue(word);
     if (on == 1) {
         if (connection->mode.load() == MODE_EXT_TRIGGER) {
@@ -176,8 +169,9 @@ void SetBatterySupplyCommand(ControlData* connection, int nrhs, const mxArray* p
         Fail("\tCommand arguments missing. Argument 2. is battery supply state of 'On' / "
              "'Off'.\n");
     }
-    if (!mxIsChar(prhs[1])) Fail(kMsgSyntaxError);
-    int on = SwitchValue(WordOf(prhs[1]));
+    std::string word;
+    if (!host::ReadWord(prhs[1], &word)) Fail(kMsgSyntaxError);
+    int on = SwitchValue(word);
     if (on < 0) Fail(kMsgSyntaxError);
     SendArgumentWord(connection, CMD_SET_BATTERY_SUPPLY, static_cast<uint16_t>(on));
     NoteSetting(connection, SETTING_BATTERY_SUPPLY, "SetBatterySupply", SwitchWord(on));
@@ -212,9 +206,11 @@ void SetSamplingDividerCommand(ControlData* connection, int nrhs, const mxArray*
     uint32_t index = 0;
     uint16_t code = 0;
     FindDividerCode(value, &index, &code);
+    // Sent first: while the instrument is away the send is refused, and the
+    // module must keep the divider the instrument still has.
+    SendArgumentWord(connection, CMD_SET_SAMPLING_DIVIDER, code);
     connection->samplingDivider = dividerValues[index];
     connection->linesPerRead = LinesPerReadForDivider(index, dividerValues[index]);
-    SendArgumentWord(connection, CMD_SET_SAMPLING_DIVIDER, code);
     NoteSetting(connection, SETTING_SAMPLING_DIVIDER, "SetSamplingDivider",
                 std::to_string(dividerValues[index]));
 }

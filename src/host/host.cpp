@@ -13,9 +13,7 @@
 #include <thread>
 #include <vector>
 
-#if !defined(VARNELO_HOST_OCTAVE)
 #include "host/utf8.h"
-#endif
 
 #if defined(VARNELO_HOST_OCTAVE)
 // The interpreter's own interrupt state and its way of answering it.
@@ -142,14 +140,6 @@ mxArray* CreateString(const char* text) { return mxCreateString(text); }
 #if defined(VARNELO_HOST_OCTAVE)
 // Octave's characters are the bytes of UTF-8 text.
 mxArray* CreateText(const std::string& utf8) { return mxCreateString(utf8.c_str()); }
-
-bool ReadText(const mxArray* a, std::string* utf8) {
-    if (!mxIsChar(a)) return false;
-    const char* text = mxArrayToString(a);
-    if (!text) return false;
-    utf8->assign(text);
-    return true;
-}
 #else
 // MATLAB's characters are UTF-16 units; its own conversions go through the
 // local code page, which cannot hold every name.
@@ -161,18 +151,72 @@ mxArray* CreateText(const std::string& utf8) {
     if (!units.empty()) std::memcpy(mxGetChars(a), units.data(), units.size() * sizeof(uint16_t));
     return a;
 }
+#endif
 
-bool ReadText(const mxArray* a, std::string* utf8) {
-    if (!mxIsChar(a)) return false;
+namespace {
+
+// An array the host made for the module, destroyed on leaving the scope.
+struct HostArray {
+    mxArray* array = nullptr;
+    ~HostArray() {
+        if (array) mxDestroyArray(array);
+    }
+};
+
+// Every character of a char array of at most one row, as UTF-8. Octave's
+// characters are bytes, which must be UTF-8 already; MATLAB's are UTF-16
+// units. Characters are read whole, zeros included (mxArrayToString would
+// end the text at the first).
+bool CharRowText(const mxArray* a, std::string* utf8) {
+    if (!mxIsChar(a) || mxGetM(a) > 1) return false;
     const size_t n = mxGetNumberOfElements(a);
     const mxChar* chars = mxGetChars(a);
     if (n > 0 && !chars) return false;
-    std::vector<uint16_t> units(n);
-    for (size_t i = 0; i < n; ++i) units[i] = static_cast<uint16_t>(chars[i]);
-    *utf8 = Utf16ToUtf8(units.data(), n);
+    if (sizeof(mxChar) == 1) {
+        utf8->assign(reinterpret_cast<const char*>(chars), n);
+        return IsUtf8(utf8->data(), n);
+    }
+    const std::vector<uint16_t> units(chars, chars + n);
+    bool whole = true;
+    *utf8 = Utf16ToUtf8(units.data(), n, &whole);
+    return whole;
+}
+
+// The host's function name applied to a, one output; null when it failed.
+mxArray* CallOnArray(const char* name, const mxArray* a) {
+    mxArray* inputs[1] = {const_cast<mxArray*>(a)};
+    mxArray* outputs[1] = {nullptr};
+    if (mexCallMATLAB(1, outputs, 1, inputs, name) != 0) return nullptr;
+    return outputs[0];
+}
+
+}  // namespace
+
+bool ReadText(const mxArray* a, std::string* utf8) {
+    std::string text;
+    if (mxIsClass(a, "string")) {
+        // A string scalar, converted by the host's own char; a missing
+        // string has no text to convert.
+        if (mxGetNumberOfElements(a) != 1) return false;
+        HostArray missing{CallOnArray("ismissing", a)};
+        if (!missing.array || !mxIsLogical(missing.array) || mxGetScalar(missing.array) != 0)
+            return false;
+        HostArray converted{CallOnArray("char", a)};
+        if (!converted.array || !CharRowText(converted.array, &text)) return false;
+    } else if (!CharRowText(a, &text)) {
+        return false;
+    }
+    if (text.find('\0') != std::string::npos) return false;
+    *utf8 = std::move(text);
     return true;
 }
-#endif
+
+bool ReadWord(const mxArray* a, std::string* word) {
+    if (ReadText(a, word)) return true;
+    word->clear();
+    return mxIsChar(a);
+}
+
 mxArray* CreateDoubleScalar(double value) { return mxCreateDoubleScalar(value); }
 mxArray* CreateLogicalScalar(bool value) { return mxCreateLogicalScalar(value); }
 
@@ -191,7 +235,6 @@ void DestroyArray(mxArray* array) {
 void* RealData(const mxArray* array) { return mxGetData(array); }
 void* ImagData(const mxArray* array) { return mxGetImagData(array); }
 
-bool IsChar(const mxArray* a) { return mxIsChar(a); }
 bool IsDouble(const mxArray* a) { return mxIsDouble(a); }
 bool IsComplex(const mxArray* a) { return mxIsComplex(a); }
 bool IsSparse(const mxArray* a) { return mxIsSparse(a); }
@@ -202,7 +245,6 @@ bool ReadScalar(const mxArray* a, double* value) {
     *value = mxGetScalar(a);
     return true;
 }
-char* ArrayToString(const mxArray* a) { return mxArrayToString(a); }
 
 mxArray* CallSpline(mxArray* x, mxArray* y, mxArray* xi) {
     mxArray* inputs[3] = {x, y, xi};

@@ -71,7 +71,6 @@ void* RealData(const mxArray* array);
 void* ImagData(const mxArray* array);
 
 // ---- Reading arguments ----
-bool IsChar(const mxArray* a);
 bool IsDouble(const mxArray* a);
 bool IsComplex(const mxArray* a);
 bool IsSparse(const mxArray* a);
@@ -84,12 +83,20 @@ size_t ElementCount(const mxArray* a);
 // an error of its own on those and MATLAB's returns an unspecified value, so
 // mxGetScalar is called only after this test.
 bool ReadScalar(const mxArray* a, double* value);
-// Text of a char array. Owned by the host (reclaimed when the call ends).
-// Null when the conversion failed.
-char* ArrayToString(const mxArray* a);
-// Text of a char array as UTF-8, characters outside ASCII included (file
-// names, markers). False when a is not a char array.
+// The text of a text argument (file names, markers) as UTF-8, characters
+// outside ASCII included. A text is a char array of at most one row, or a
+// MATLAB string scalar, converted as MATLAB's own char converts it. False
+// for anything else: another class, a string array of another size or a
+// missing string, a char array of several rows (never flattened), a zero
+// character (it would cut the text wherever it is used as a C string), or
+// characters that are not text (bytes that are not UTF-8 in Octave,
+// unpaired surrogates in MATLAB).
 bool ReadText(const mxArray* a, std::string* utf8);
+// A word argument (the command word, 'On', '1x', 'RingLines'): true for
+// what ReadText reads, with its text; true as well for any other char
+// array, whose word is "" and so matches no word. False for other classes,
+// which the commands refuse with a message of their own.
+bool ReadWord(const mxArray* a, std::string* word);
 
 // ---- Calling the host ----
 // MATLAB's spline(x, y, xi): one output, three inputs. Null when the host

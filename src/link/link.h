@@ -113,8 +113,9 @@ void AdvanceRing(RingControl* ring, uint16_t writeStep, uint16_t readStep);
 
 // Stores one 192-byte line at writeIndex, stamped with connection->rxTime,
 // and advances the write side. The copy and the advance happen under
-// ring.mutex, so the reader never sees a torn line. The line is then handed
-// on to the feed's consumers.
+// ring.mutex, so the reader never sees a torn line. The line is handed on
+// to the feed's consumers first, so that none of them lacks a line the
+// reader has taken.
 void StoreLine(ControlData* connection, const uint8_t* line);
 
 // One line taken out of the ring.

@@ -110,10 +110,11 @@ void PrintReadError(uint32_t code, bool fullLength) {
 // With recovery on: the instrument has gone (code is the result that said
 // so), or the recovery wants the reads stopped (code 0). The thread stops
 // reading, wakes the recovery and waits until the recovery hands over an
-// instrument again. The first result of an outage is kept for the
-// recovery's message and event. False when the thread is to end instead.
+// instrument again. The result is kept for the recovery's message and
+// event. False when the thread is to end instead.
 bool WaitForInstrument(ControlData* connection, uint32_t code) {
-    if (code != 0 && connection->link.exchange(LINK_AWAY) == LINK_PRESENT) {
+    // The first result of an outage, or one that ends a restore.
+    if (code != 0 && connection->link.exchange(LINK_AWAY) != LINK_AWAY) {
         connection->lostCode = code;
         connection->lostAt = platform::UtcNowNanoseconds();
     }

@@ -80,15 +80,17 @@ void AdvanceRing(RingControl* ring, uint16_t writeStep, uint16_t readStep) {
 }
 
 void StoreLine(ControlData* connection, const uint8_t* line) {
+    // Handed on before GetData can take it, so that a recording stopped
+    // after GetData returned a line holds that line; outside the ring's
+    // lock, so that the reader need not wait for the consumers. Only this
+    // thread stores lines, so they are handed on in order.
+    HandOnLine(&connection->feed, line, connection->rxTime);
     RingControl* ring = &connection->ring;
     if (!LockRing(ring)) return;
     std::memcpy(connection->lines[ring->writeIndex].bytes, line, DATA_LINE_SIZE);
     connection->receiveTimes[ring->writeIndex] = connection->rxTime;
     AdvanceLocked(ring, 1, 0);
     UnlockRing(ring);
-    // Outside the ring's lock: the reader need not wait for the consumers.
-    // Only this thread stores lines, so they are handed on in order.
-    HandOnLine(&connection->feed, line, connection->rxTime);
 }
 
 bool TakeLine(ControlData* connection, TakenLine* out) {

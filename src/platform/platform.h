@@ -110,6 +110,12 @@ uint32_t SyncFile(File file);
 uint32_t CloseFile(File file);
 // Removes the file at path (a recording that could not be started).
 void RemoveFile(const char* utf8Path);
+// The full path (UTF-8) of the existing file at path, so that it names the
+// same file whatever the current folder becomes: on POSIX systems a
+// relative path's folder resolved with realpath, an absolute path as given;
+// on Windows GetFullPathNameW. A leading ~ is a folder name like any other,
+// as the system takes it. The path as given when it cannot be made full.
+std::string FullPath(const char* utf8Path);
 // True for the code CreateNewFile gives when something exists at the path.
 bool IsFileExistsError(uint32_t code);
 // The system's text for a file error code, without a trailing line break.

@@ -289,6 +289,8 @@ Recording* StartRecording(const char* utf8FileName, const RecordingSource& sourc
         }
         Fail(("\t" + SystemError("Unable to create recording file", code) + "\n").c_str());
     }
+    // The status names the file created, whatever the current folder becomes.
+    r->fileName = platform::FullPath(utf8FileName);
     // From here on a failure leaves no file behind.
     auto abandon = [&](const std::string& message) {
         platform::CloseFile(r->file);

@@ -59,14 +59,14 @@ void CloseInstrument(ControlData* connection) {
     connection->usb = nullptr;
 }
 
-void AnnounceLoss(ControlData* connection) {
-    const uint32_t code = connection->lostCode;
+// The message and the event of a loss, with the result that said so.
+void AnnounceLoss(ControlData* connection, uint32_t code, int64_t time) {
     char text[320];
     std::snprintf(text, sizeof text, "[%d] - %s", static_cast<int>(code), SystemErrorText(code));
     host::Print("\tInstrument lost %s\n\tWaiting for it to come back; send 'Disconnect' command "
                 "to stop waiting.\n",
                 text);
-    HandOnEvent(&connection->feed, EVENT_INSTRUMENT_LOST, text, connection->lostAt);
+    HandOnEvent(&connection->feed, EVENT_INSTRUMENT_LOST, text, time);
 }
 
 // Another instrument of the class, met while looking: said once per serial
@@ -130,10 +130,10 @@ bool TableDiffers(const SentSetting& table, const uint8_t* conf, uint32_t realOf
     return false;
 }
 
-// Puts an instrument that came back as the connection had it; returns what
-// it did, for the message and the event. Throws CommandError when the
-// instrument does not answer or goes again.
-std::string RestoreInstrument(ControlData* connection) {
+// Puts an instrument that came back as the connection had it, but for its
+// measurement; returns what it did, for the message and the event. Throws
+// CommandError when the instrument does not answer or goes again.
+std::string RestoreSettings(ControlData* connection) {
     std::string restored;
     connection->rxLength = FRAME_DEVICE_INFO_LENGTH;
     SetUpRxRequest(connection);
@@ -172,25 +172,32 @@ std::string RestoreInstrument(ControlData* connection) {
             Said(&restored, std::string(comp.command) + " (uploaded again)");
         }
     }
-
-    const uint32_t mode = connection->mode.load();
-    if (mode != MODE_IDLE) {
-        connection->rxLength = MeasurementReadBytes(connection);
-        SetUpRxRequest(connection);
-        platform::SleepMs(kRetunePauseMs);
-        if (mode == MODE_MEASURING) {
-            connection->cmdWords[1] = CMD_START;
-            SendCommand(connection, 2);
-            Said(&restored, "Start");
-        } else {
-            connection->cmdWords[1] = CMD_SET_EXTERNAL_TRIGGER;
-            connection->cmdWords[2] = 1;
-            SendCommand(connection, 3);
-            Said(&restored, Call("SetExternalTrigger", "On"));
-        }
-    }
-    return restored.empty() ? "nothing (no setting sent, idle)" : restored;
+    return restored;
 }
+
+// The command that resumes the connection's measurement, as said; empty in
+// idle mode.
+std::string ResumeStep(uint32_t mode) {
+    if (mode == MODE_MEASURING) return "Start";
+    return mode == MODE_EXT_TRIGGER ? Call("SetExternalTrigger", "On") : "";
+}
+
+// Starts the measurement the connection is in again.
+void ResumeMeasurement(ControlData* connection, uint32_t mode) {
+    if (mode == MODE_IDLE) return;
+    connection->rxLength = MeasurementReadBytes(connection);
+    SetUpRxRequest(connection);
+    platform::SleepMs(kRetunePauseMs);
+    if (mode == MODE_MEASURING) {
+        connection->cmdWords[1] = CMD_START;
+        SendCommand(connection, 2);
+    } else {
+        connection->cmdWords[1] = CMD_SET_EXTERNAL_TRIGGER;
+        connection->cmdWords[2] = 1;
+        SendCommand(connection, 3);
+    }
+}
+
 
 // The instrument is away and the receive thread reads nothing: closes it,
 // then looks for it until it is back and restored. False when the
@@ -211,26 +218,34 @@ bool BringBack(ControlData* connection) {
         }
         connection->usb = device;
         connection->deviceIndex = index;
+        connection->lostCode = 0;
         connection->link.store(LINK_RESTORING);
         platform::SetEventObject(connection->instrumentBack);
 
         std::string restored;
-        bool answered = true;
+        bool said = false;  // the InstrumentBack event is out
         try {
-            restored = RestoreInstrument(connection);
-        } catch (const CommandError&) {
-            answered = false;
-        }
-        // The receive thread turns the state to LINK_AWAY when the
-        // instrument goes again meanwhile: then it is not back.
-        uint32_t expected = LINK_RESTORING;
-        if (answered && connection->link.compare_exchange_strong(expected, LINK_PRESENT)) {
-            platform::ReleaseMutexObject(connection->commandMutex);
-            host::Print("\tInstrument back, Device[%d] S/N:%s. Restored: %s.\n",
-                        static_cast<int>(index), connection->serialNumber, restored.c_str());
+            restored = RestoreSettings(connection);
+            const uint32_t mode = connection->mode.load();
+            if (!ResumeStep(mode).empty()) Said(&restored, ResumeStep(mode));
+            if (restored.empty()) restored = "nothing (no setting sent, idle)";
+            // Marked before the measurement resumes: in the recording and
+            // the stream, the first line of the instrument that came back
+            // then follows the event.
             HandOnEvent(&connection->feed, EVENT_INSTRUMENT_BACK, restored,
                         platform::UtcNowNanoseconds());
-            return true;
+            said = true;
+            ResumeMeasurement(connection, mode);
+            // The receive thread turns the state to LINK_AWAY when the
+            // instrument goes again meanwhile: then it is not back.
+            uint32_t expected = LINK_RESTORING;
+            if (connection->link.compare_exchange_strong(expected, LINK_PRESENT)) {
+                platform::ReleaseMutexObject(connection->commandMutex);
+                host::Print("\tInstrument back, Device[%d] S/N:%s. Restored: %s.\n",
+                            static_cast<int>(index), connection->serialNumber, restored.c_str());
+                return true;
+            }
+        } catch (const CommandError&) {
         }
         // Gone again, or on the bus but not answering: the receive thread
         // stops reading it, then it is closed and looked for again.
@@ -240,6 +255,12 @@ bool BringBack(ControlData* connection) {
         if (parked) CloseInstrument(connection);
         platform::ReleaseMutexObject(connection->commandMutex);
         if (!parked) return false;
+        // Said to be back, it is lost again: said too, with the result that
+        // ended its reads, or as an instrument that stopped answering.
+        if (said) {
+            AnnounceLoss(connection, connection->lostCode ? connection->lostCode : kUsbDeviceNotConnected,
+                         connection->lostCode ? connection->lostAt : platform::UtcNowNanoseconds());
+        }
     }
 }
 
@@ -249,7 +270,7 @@ uint32_t RecoveryThread(void* argument) {
         platform::WaitForObject(connection->recoveryWake, platform::kInfinite);
         if (Stopping(connection)) return 0;
         if (connection->link.load() != LINK_AWAY) continue;
-        AnnounceLoss(connection);
+        AnnounceLoss(connection, connection->lostCode, connection->lostAt);
         if (!BringBack(connection)) return 0;
     }
 }

@@ -52,6 +52,10 @@ struct Bus {
     bool environmentRead = false;
     std::map<uint32_t, UsbDevice*> open;  // by entry
     std::vector<std::vector<uint8_t>> lastClosedFrames;  // what the last closed interface received
+    // What the instrument pulled last had done and skipped up to its pull:
+    // it is gone once the module closes its interface.
+    SimStats lastPulledStats{};
+    std::vector<SimSkippedLines> lastPulledSkipped;
 };
 
 Bus& TheBus() {
@@ -173,6 +177,8 @@ void PullLocked(Bus& bus, uint32_t entry, uint32_t code) {
     if (it == bus.open.end()) return;
     it->second->goneCode = code;
     SimUnplug(it->second->instrument);
+    bus.lastPulledStats = SimGetStats(it->second->instrument);
+    bus.lastPulledSkipped = SimSkipped(it->second->instrument);
     bus.open.erase(it);
 }
 
@@ -230,6 +236,18 @@ std::vector<std::vector<uint8_t>> SimBusLastClosedFrames() {
     Bus& bus = TheBus();
     std::lock_guard<std::mutex> lock(bus.mutex);
     return bus.lastClosedFrames;
+}
+
+SimStats SimBusLastPulledStats() {
+    Bus& bus = TheBus();
+    std::lock_guard<std::mutex> lock(bus.mutex);
+    return bus.lastPulledStats;
+}
+
+std::vector<SimSkippedLines> SimBusLastPulledSkipped() {
+    Bus& bus = TheBus();
+    std::lock_guard<std::mutex> lock(bus.mutex);
+    return bus.lastPulledSkipped;
 }
 
 uint32_t SimBusPendingReads(uint32_t memberIndex) {

@@ -37,6 +37,11 @@ void SimBusHoldNextReadUntilCancel(uint32_t memberIndex);
 void SimBusPull(uint32_t entry, uint32_t code = kUsbGenFailure);
 // Plugs it back: the next open of it builds a fresh, powered-up instrument.
 void SimBusReplug(uint32_t entry);
+// The statistics and skipped lines of the instrument pulled last, as they
+// were when it left the bus (it delivers nothing after): the module destroys
+// it when it closes the interface.
+SimStats SimBusLastPulledStats();
+std::vector<SimSkippedLines> SimBusLastPulledSkipped();
 // Number of interfaces currently open.
 uint32_t SimBusOpenCount();
 

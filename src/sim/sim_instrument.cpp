@@ -276,6 +276,17 @@ void QueueTransferLocked(SimInstrument& in, std::vector<uint8_t> bytes, bool lin
     SignalReadyLocked(in);
 }
 
+// A transfer the host has taken whole: its data lines (at line-sized steps
+// from its start, before any reply or fill) have crossed the bus.
+void CountDeliveredLocked(SimInstrument& in, const std::vector<uint8_t>& bytes) {
+    for (size_t p = 0; p + DATA_LINE_SIZE <= bytes.size(); p += DATA_LINE_SIZE) {
+        const uint8_t* line = bytes.data() + p;
+        if (ReadU16(line) != SYNC_WORD || ReadU16(line + 2) != FRAME_DATA_LINE) break;
+        ++in.stats.linesDelivered;
+        in.stats.lastCycleDelivered = ReadU32(line + LINE_CYCLE_COUNT);
+    }
+}
+
 // Junk between frames: stray bytes, a sync word with a kind the host does not
 // know, and the start of a real frame cut off. Never as long as any transfer
 // the host asks for, so a host that checks lengths drops it whole.
@@ -721,7 +732,10 @@ bool SimTakeInTransfer(SimInstrument* instrument, uint8_t* buffer, uint32_t maxL
     std::memcpy(buffer, transfer.bytes.data() + transfer.offset, n);
     transfer.offset += n;
     *length = static_cast<uint32_t>(n);
-    if (transfer.offset == transfer.bytes.size()) in.inQueue.pop_front();
+    if (transfer.offset == transfer.bytes.size()) {
+        CountDeliveredLocked(in, transfer.bytes);
+        in.inQueue.pop_front();
+    }
     ++in.readsCompleted;
     if (in.settings.failAfterReads > 0 &&
         in.readsCompleted >= static_cast<uint32_t>(in.settings.failAfterReads)) {

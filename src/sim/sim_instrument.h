@@ -86,7 +86,11 @@ void SimUnplug(SimInstrument* instrument);
 struct SimStats {
     uint32_t framesReceived;
     uint32_t eepromReadRequests;
-    uint32_t linesSent;
+    uint32_t linesSent;       // made: sent, queued, or lost to a full FIFO
+    // Lines that crossed the bus: in transfers the host's reads took whole.
+    // A line still queued when the instrument is pulled never crossed it.
+    uint32_t linesDelivered;
+    uint32_t lastCycleDelivered;  // the cycle count of the last of them
     uint16_t lastOpcode;
     uint32_t mode;            // 0 idle, 1 measuring, 2 external trigger
     uint16_t dividerValue;

@@ -13,6 +13,7 @@ struct ErrorText {
 
 constexpr ErrorText kErrorTexts[] = {
     {0, "The operation completed successfully."},
+    {2, "The system cannot find the file specified."},
     {5, "Access is denied."},
     {8, "Not enough memory resources are available to process this command."},
     {17, "The system cannot move the file to a different disk drive."},

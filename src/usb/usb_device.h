@@ -17,10 +17,11 @@
 
 // Windows system error codes produced here or tested by the callers.
 constexpr uint32_t kUsbSuccess = 0;                 // ERROR_SUCCESS
+constexpr uint32_t kUsbFileNotFound = 2;            // ERROR_FILE_NOT_FOUND: a removed device, before Windows 10 1903
 constexpr uint32_t kUsbAccessDenied = 5;            // interface held elsewhere: Connect tries the next index
 constexpr uint32_t kUsbNotEnoughMemory = 8;         // ERROR_NOT_ENOUGH_MEMORY
 constexpr uint32_t kUsbNotSameDevice = 17;          // an endpoint is not a bulk pipe
-constexpr uint32_t kUsbBadCommand = 22;             // ERROR_BAD_COMMAND: WinUSB on a removed device
+constexpr uint32_t kUsbBadCommand = 22;             // ERROR_BAD_COMMAND: a request to a device being removed
 constexpr uint32_t kUsbGenFailure = 31;             // device not functioning (libusb: also a device gone)
 constexpr uint32_t kUsbDevNotExist = 55;            // the system has never seen the interface class
 constexpr uint32_t kUsbInvalidParameter = 87;       // missing device, buffer, count variable or length
@@ -28,7 +29,7 @@ constexpr uint32_t kUsbInsufficientBuffer = 122;    // device path longer than 2
 constexpr uint32_t kUsbMoreData = 234;              // ERROR_MORE_DATA: a transfer overflowed its buffer
 constexpr uint32_t kUsbWaitTimeout = 258;           // a read's or a write's time-out elapsed; the transfer was aborted
 constexpr uint32_t kUsbIoPending = 997;             // ERROR_IO_PENDING (inside UsbBulkRead only)
-constexpr uint32_t kUsbNoSuchDevice = 433;          // ERROR_NO_SUCH_DEVICE
+constexpr uint32_t kUsbNoSuchDevice = 433;          // ERROR_NO_SUCH_DEVICE: a removed device, Windows 10 1903 on
 constexpr uint32_t kUsbDeviceNotConnected = 1167;   // class known, no device present at that index
 constexpr uint32_t kUsbDeviceRemoved = 1617;        // ERROR_DEVICE_REMOVED
 constexpr uint32_t kUsbWaitFailed = 0xFFFFFFFFu;    // a read's wait itself failed
@@ -36,13 +37,14 @@ constexpr uint32_t kUsbNoTimeout = 0xFFFFFFFFu;     // UsbBulkRead: no time limi
 
 // True for the results by which a transfer says that the device has gone
 // from the bus (unplugged, reset by its hub, browned out): WinUSB and the
-// Windows I/O manager report a read or write on a removed device as 22, 31,
-// 433, 1167 or 1617 depending on how far the request got; the libusb
+// Windows I/O manager report a read or write on a removed device as 2, 22,
+// 31, 433, 1167 or 1617, depending on how far the request had got and on
+// the Windows version (docs/windows.md says which is which); the libusb
 // backend reports its no-device results as 31. The receive thread stops
 // reading on any of them.
 constexpr bool UsbDeviceGone(uint32_t code) {
-    return code == kUsbBadCommand || code == kUsbGenFailure || code == kUsbNoSuchDevice ||
-           code == kUsbDeviceNotConnected || code == kUsbDeviceRemoved;
+    return code == kUsbFileNotFound || code == kUsbBadCommand || code == kUsbGenFailure ||
+           code == kUsbNoSuchDevice || code == kUsbDeviceNotConnected || code == kUsbDeviceRemoved;
 }
 
 // Member indices the module opens: 0 to this one.

@@ -247,7 +247,9 @@ TEST_F(Streaming, RingLinesSetsTheDepthAndIsCheckedBeforeAnythingOpens) {
 
 TEST_F(Streaming, CtrlCEndsAWaitingGetDataAndItsLinesComeBack) {
     Connect();
-    ASSERT_EQ(ErrorOf(0, {String("SetSamplingDivider"), Double(10)}), "");
+    // About 10 lines/s: each line's wait lasts 116 ms, so that a loaded machine's
+    // scheduling does not end the call with a time-out before the Ctrl-C.
+    ASSERT_EQ(ErrorOf(0, {String("SetSamplingDivider"), Double(96)}), "");
     ASSERT_EQ(ErrorOf(0, {String("Start")}), "");
     Batch before = Read(2);
     ASSERT_FALSE(before.cycles.empty());
@@ -268,7 +270,7 @@ TEST_F(Streaming, CtrlCEndsAWaitingGetDataAndItsLinesComeBack) {
     const auto took = std::chrono::steady_clock::now() - start;
     pressCtrlC.join();
     EXPECT_TRUE(interrupted);
-    EXPECT_LT(took, std::chrono::seconds(10)) << "100,000 lines at 100/s would take 1,000 s";
+    EXPECT_LT(took, std::chrono::seconds(60)) << "100,000 lines at 10/s would take hours";
 
     // The lines the interrupted call had taken come first, then the rest.
     Batch after = Read(20);

@@ -8,6 +8,8 @@
 #include <cstring>
 #include <string>
 
+#include "usb/libusb/libusb_discovery.h"
+
 namespace libusbtest {
 namespace {
 
@@ -50,6 +52,8 @@ void LibusbTest::SetUp() {
 }
 
 void LibusbTest::TearDown() {
+    // The transport's kept context watches this testbed's bus.
+    usb_libusb::EndDiscovery();
     usb.reset();
     DisarmWatchdog();
 }

@@ -521,6 +521,10 @@ void MockUsb::Unplug(MockDevice* d) {
     }
     if (d->config.instrument != nullptr) sim::SimUnplug(d->config.instrument);
     umockdev_testbed_uevent(impl_->testbed, d->syspath.c_str(), "remove");
+    // As the kernel does: the device leaves sysfs and its node goes, so a
+    // new enumeration no longer lists it. Open descriptors keep working
+    // (and failing with ENODEV).
+    umockdev_testbed_remove_device(impl_->testbed, d->syspath.c_str());
 }
 
 void MockUsb::QueueIn(MockDevice* d, const std::vector<uint8_t>& bytes) {

@@ -68,10 +68,14 @@ public:
     MockUsb& operator=(const MockUsb&) = delete;
 
     bool InMockEnvironment() const { return inMock_; }
+    // Plugs a device in (umockdev sends its "add" uevent). Adding one again
+    // after Unplug gives it a new node at the next free address, as a
+    // replug does.
     MockDevice* AddDevice(const DeviceConfig& config);
 
     // Removes the device: pending IN URBs end with -ESHUTDOWN, later ioctls
-    // fail with ENODEV, and a "remove" uevent goes out.
+    // fail with ENODEV, a "remove" uevent goes out, and it leaves /sys and
+    // /dev.
     void Unplug(MockDevice* device);
 
     // Scripted devices: one IN transfer of these bytes (delivered to the

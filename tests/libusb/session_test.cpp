@@ -48,6 +48,17 @@ bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
+// Calls the module until what it printed holds part (the threads' messages
+// come out at the host's next call), within a generous bound.
+bool PrintedEventually(std::string* printed, const std::string& part) {
+    for (int i = 0; i < 300 && !Contains(*printed, part); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        ErrorOf(1, {String("GetRecordingStatus")});
+        *printed += standalone::TakePrinted();
+    }
+    return Contains(*printed, part);
+}
+
 class SessionTest : public libusbtest::LibusbTest {
 protected:
     void SetUp() override {
@@ -153,6 +164,40 @@ TEST_F(SessionTest, IdleConnectionCostsNoCpu) {
     // anywhere (transport, libusb, platform) would cost a large share of a core.
     EXPECT_LT(cpu, 0.2);
     ASSERT_EQ(ErrorOf(0, {String("Disconnect")}), "");
+}
+
+// Removed while measuring, then added back as a new device node with
+// another devnum and a freshly powered instrument: the recovery finds it
+// through libusb's hotplug events, puts its divider and measurement back,
+// and the lines flow again. While it is away nothing spins.
+TEST_F(SessionTest, RemovedInstrumentAddedBackAsANewNodeIsTakenBackAndMeasuresAgain) {
+    MockDevice* device = AddInstrument();
+    ASSERT_EQ(ErrorOf(0, {String("Connect"), String("Reconnect"), String("On")}), "");
+    ASSERT_EQ(ErrorOf(0, {String("SetSamplingDivider"), Double(2)}), "");
+    ASSERT_EQ(ErrorOf(0, {String("Start")}), "");
+    std::string printed;
+    ASSERT_EQ(measured::TakeCycleCounts(20, {20}, &printed).size(), 20u);
+
+    usb->Unplug(device);
+    ASSERT_TRUE(PrintedEventually(&printed, "\tInstrument lost [31] - ")) << printed;
+    const double before = libusbtest::ProcessCpuSeconds();
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    EXPECT_LT(libusbtest::ProcessCpuSeconds() - before, 0.2);
+
+    AddInstrument();
+    ASSERT_TRUE(PrintedEventually(&printed, "\tInstrument back, Device[0] S/N:VN2024-0001. Restored: "
+                                            "SetSamplingDivider(2); Start.\n"))
+        << printed;
+    // What the ring kept from before the outage, then the fresh
+    // instrument's lines from its first cycle on, each stretch unbroken.
+    const std::vector<uint32_t> after = measured::TakeCycleCounts(40, {20}, &printed);
+    ASSERT_EQ(after.size(), 40u);
+    size_t restarts = 0;
+    for (size_t i = 1; i < after.size(); ++i) restarts += after[i] != after[i - 1] + 1;
+    EXPECT_LE(restarts, 1u);
+    const sim::SimStats stats = sim::SimGetStats(instrument);
+    EXPECT_EQ(stats.dividerValue, 2);
+    EXPECT_EQ(stats.mode, 1u);
 }
 
 }  // namespace

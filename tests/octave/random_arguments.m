@@ -112,17 +112,17 @@ end
 
 function [index, last] = looked_up(s, args)
   % The command the module runs for args and its new last lookup, as the
-  % module finds it: a char first input, read as C text (column by column,
-  % up to a zero), matched whole; char(15) first repeats the last lookup.
+  % module finds it: a char first input of at most one row and no zero,
+  % matched whole (any other char array names no command); char(15) first
+  % repeats the last lookup.
   index = -1;
   last = s.last;
   if isempty(args) || ~ischar(args{1})
     return;
   end
   text = args{1}(:)';
-  stop = find(text == 0, 1);
-  if ~isempty(stop)
-    text = text(1:stop - 1);
+  if size(args{1}, 1) > 1 || any(text == 0)
+    text = '';
   end
   if ~isempty(text) && text(1) == char(15)
     index = s.last;

@@ -24,9 +24,10 @@ function test_recording()
   cycles = double(R.Data.MeasurementCycleCount);
   assert(cycles(1) == 0 && all(diff(cycles) == 1), 'every line from the first, once, in order');
   assert(all(diff(R.ReceiveTime) >= 0));
-  assert(isequal(R.Events.Kind', {'RecordingStart', 'Start', 'Marker', 'Stop', 'RecordingEnd'}));
-  assert(strcmp(R.Events.Text{3}, 'halfway, Ω') && R.Events.Line(3) > 4000 && R.Events.Line(3) < 6000);
-  assert(R.Events.Line(2) == 1 && R.Events.Line(4) == n + 1);
+  % Connect's divider of 1 is the setting in force at the start.
+  assert(isequal(R.Events.Kind', {'RecordingStart', 'SetSamplingDivider', 'Start', 'Marker', 'Stop', 'RecordingEnd'}));
+  assert(strcmp(R.Events.Text{4}, 'halfway, Ω') && R.Events.Line(4) > 4000 && R.Events.Line(4) < 6000);
+  assert(strcmp(R.Events.Text{2}, '1') && R.Events.Line(3) == 1 && R.Events.Line(5) == n + 1);
   % Started idle: the header has the configuration, as GetConfData gives it.
   c = R.Header.ConfData;
   assert(c.FrequencyCount == 15 && isequal(size(c.FrequencyBins), [15 1]));
@@ -41,11 +42,18 @@ function test_recording()
   end
   assert(isequal(R.ReceiveTime(rows), s.ReceiveTime));
 
-  first = R.Events.Line(3) - 500;
+  first = R.Events.Line(4) - 500;
   P = VarneloReadRecording(name, first, 1000);
   assert(isequal(P.Data.ImpedancePhase, R.Data.ImpedancePhase(first:first + 999, :)));
   assert(isequal(P.ReceiveTime, R.ReceiveTime(first:first + 999)));
-  assert(isequal(P.Events.Kind', {'Marker'}) && P.Events.Line == R.Events.Line(3));
+  assert(isequal(P.Events.Kind', {'Marker'}) && P.Events.Line == R.Events.Line(4));
+  % A name of two rows is refused, not read column-wise as another name.
+  try
+    VarneloReadRecording([name; name]);
+    error('a two-row name was taken');
+  catch err
+    assert(strcmp(err.message, 'The first argument is the name of a recording file.'), err.message);
+  end
 end
 
 function delete_if_there(name)

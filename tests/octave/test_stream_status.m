@@ -5,9 +5,9 @@ function test_stream_status()
   evalc('VarneloControl(''Connect'')');
   VarneloControl('Start');
   [d, s] = VarneloControl('GetData', 5);
-  assert(isequal(fieldnames(s)', {'LinesLost', 'LinesWaiting', 'TimedOut', 'ReceiveTime'}));
+  assert(isequal(fieldnames(s)', {'LinesLost', 'LinesWaiting', 'TimedOut', 'ReceiveTime', 'InstrumentAway'}));
   assert(isa(s.LinesLost, 'double') && isa(s.LinesWaiting, 'double'));
-  assert(islogical(s.TimedOut) && isscalar(s.TimedOut));
+  assert(islogical(s.TimedOut) && isscalar(s.TimedOut) && isequal(s.InstrumentAway, false));
   assert(isequal(size(s.ReceiveTime), [5 1]));
   last = double(d.MeasurementCycleCount(end));
   for stall = [0.3 0.7 1.2 2.0]

@@ -3,6 +3,8 @@ return, the module's messages as VarneloError, the one connection, the
 context manager's clean-up, where printed text goes, and failures (a connect
 that fails half-way, MemoryError) that leave nothing half-done."""
 import logging
+import pathlib
+import re
 import time
 
 import numpy as np
@@ -160,6 +162,24 @@ class TestPrinting:
         assert "Varnelo device USB connection closed..." in messages
         assert not any("\t" in m for m in messages)
         assert capfd.readouterr().out == ""
+
+    def test_every_printed_message_of_the_reference_has_its_level(self):
+        docs = pathlib.Path(__file__).parents[2] / "docs" / "commands.md"
+        section = docs.read_text().split("\n## Printed messages\n", 1)[1].split("\n## ", 1)[0]
+        rows = [row.split(" | ")[0] for row in section.splitlines() if row.startswith("|")]
+        formats = [f.replace("\\t", "\t").replace("\\n", "\n")
+                   for row in rows for f in re.findall(r'`"(.*?)"`', row)]
+        assert len(formats) >= 13
+        for f in formats:
+            assert f in _backend.PRINTED_LEVELS, f"no level for {f!r}"
+            # A text of that form is found under its own format, not another's.
+            text = (f.replace("%d", "27").replace("%zu", "3").replace("%llu", "5")
+                    .replace("%s", "File too large"))
+            assert _backend.printed_level(text) == _backend.PRINTED_LEVELS[f], f
+        # A write failure that ended a recording is a fault; an unknown text too.
+        for text in ("\tRecording stopped. Unable to write recording file [27] - File too large\n",
+                     "\tA message not yet known\n"):
+            assert _backend.printed_level(text) == logging.WARNING, text
 
     def test_simulator_environment_and_time_out_warning(self):
         # Start unanswered: no line comes, the read times out and says so.

@@ -1,7 +1,9 @@
 """Recording from Python and reading the files back (varnelo.read_recording),
 and the varnelo command: its subcommands against the simulated instrument,
 their bad inputs, and the readers without the compiled extensions."""
+import json
 import os
+import resource
 import shutil
 import signal
 import struct
@@ -27,14 +29,17 @@ def record_and_read(path, inst):
     inst.start_recording(path)
     assert inst.recording_status().recording
     inst.start()
-    chunks = [inst.read(100) for _ in range(3)]
+    chunks = []
+    def read_until(lines):  # rows a timed-out read left unfilled (receive time 0) are no lines
+        while sum(int((c.receive_time > 0).sum()) for c in chunks) < lines:
+            chunks.append(inst.read(100))
+
+    read_until(300)
     inst.add_marker(MARKER)
-    chunks += [inst.read(100) for _ in range(2)]
+    read_until(500)
     status = inst.stop_recording()
-    # The ring holds every line the file does, and more.
-    while sum(len(c) for c in chunks) < status.lines:
-        chunks.append(inst.read(100))
-    joined = {name: np.concatenate([getattr(c, name) for c in chunks])
+    read_until(status.lines)  # the ring holds every line the file does, and more
+    joined = {name: np.concatenate([getattr(c, name)[c.receive_time > 0] for c in chunks])
               for name in LINE_FIELDS + ("receive_time",)}
     assert sum(c.lines_lost for c in chunks) == 0
     return joined, status
@@ -69,9 +74,11 @@ class TestReadBack:
         assert not rec.lines.impedance_module.flags.owndata
         assert rec.header.configuration is not None and rec.header.mode == "Idle"
         kinds = [(e.kind, e.text) for e in rec.events]
-        assert kinds == [("RecordingStart", "Idle"), ("Start", ""), ("Marker", MARKER),
+        # The settings sent before the start (Connect's divider, set_gpio) come first.
+        assert kinds == [("RecordingStart", "Idle"), ("SetSamplingDivider", "1"),
+                         ("SetGPIO", "3, 5"), ("Start", ""), ("Marker", MARKER),
                          ("RecordingEnd", "StopRecording")]
-        assert 300 <= rec.events[2].line <= len(rec) and rec.events[3].line == len(rec)
+        assert 300 <= rec.events[4].line <= len(rec) and rec.events[5].line == len(rec)
         # A slice is that range of lines.
         part = rec[123:456]
         assert len(part) == 333
@@ -106,15 +113,17 @@ class TestReadBack:
         assert "Gaps              1, 1,000 lines lost" in info.stdout
         assert run_cli("plot", gap, tmp_path / "gap.png").returncode == 0
 
-    def test_leaving_the_with_block_ends_the_recording(self, tmp_path):
+    def test_leaving_the_with_block_ends_the_recording_and_keeps_its_status(self, tmp_path):
         leave_disconnected()
         with varnelo.Instrument(simulated=True) as inst:
             inst.start_recording(str(tmp_path / "w.vnrec"))
             inst.start()
             inst.read(50)
         rec = varnelo.read_recording(tmp_path / "w.vnrec")
-        assert rec.events[-1].kind == "RecordingEnd" and rec.events[-1].text == "Disconnect"
-        assert len(rec) >= 50 and not rec.truncated
+        assert rec.events[-1].kind == "RecordingEnd" and len(rec) >= 50 and not rec.truncated
+        final = inst.final_recording_status
+        assert (final.recording, final.lines, final.bytes, final.error) == (
+            False, len(rec), os.path.getsize(tmp_path / "w.vnrec"), "")
 
     def test_module_messages_and_bad_arguments(self, inst, tmp_path):
         with pytest.raises(varnelo.VarneloError, match=r"^No recording to stop\.$"):
@@ -126,6 +135,8 @@ class TestReadBack:
             inst.start_recording(tmp_path / "there")
         with pytest.raises(TypeError):
             inst.start_recording(12)
+        with pytest.raises(ValueError, match=r"^argument 2 is not valid UTF-8 text: 'bad\\udcff"):
+            inst.start_recording(os.fsdecode(b"bad\xff.vnrec"))
 
 
 def run_cli(*args, env=None, **kwargs):
@@ -137,19 +148,25 @@ def lines_in(path):
     return len(varnelo.read_recording(path)) if path.exists() else 0
 
 
+def record_until(path, signum):
+    """varnelo record, ended by signum once the file holds 300 lines."""
+    leave_disconnected()
+    child = subprocess.Popen([sys.executable, "-m", "varnelo", "record", str(path),
+                              "--simulated", "--divider", "2"],
+                             stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+    deadline = time.monotonic() + 60
+    while time.monotonic() < deadline and lines_in(path) < 300:
+        time.sleep(0.1)
+    child.send_signal(signum)
+    out, err = child.communicate(timeout=60)
+    assert child.returncode == 0, err
+    return out
+
+
 class TestCommandLine:
     def test_record_until_ctrl_c_then_info_export_plot(self, tmp_path):
-        leave_disconnected()
         path = tmp_path / "cli.vnrec"
-        child = subprocess.Popen([sys.executable, "-m", "varnelo", "record", str(path),
-                                  "--simulated", "--divider", "2"],
-                                 stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
-        deadline = time.monotonic() + 60
-        while time.monotonic() < deadline and lines_in(path) < 300:
-            time.sleep(0.1)
-        child.send_signal(signal.SIGINT)
-        out, err = child.communicate(timeout=60)
-        assert child.returncode == 0, err
+        out = record_until(path, signal.SIGINT)
         # Not a terminal: no progress line, only the summary.
         assert "\r" not in out and out.startswith("Recorded ") and "ended by Ctrl-C" in out
         rec = varnelo.read_recording(path)
@@ -187,14 +204,51 @@ class TestCommandLine:
         (["record", "ok.vnrec", "--seconds", "1", "--simulated"],
          "varnelo record: Recording file already exists: ok.vnrec"),
         (["frobnicate"], "varnelo: argument COMMAND: invalid choice"),
+        (["plot", "ok.vnrec", "o.xyz"], "varnelo plot: cannot write o.xyz: .xyz is not an image"),
+        # Never over the input, under any name, nor over another recording.
+        (["export", "ok.vnrec", "./ok.vnrec"], "varnelo export: ./ok.vnrec is the recording being"),
+        (["plot", "ok.vnrec", "link.png"], "varnelo plot: link.png is the recording being read"),
+        (["export", "ok.vnrec", "other.vnrec"], "varnelo export: other.vnrec is a recording"),
+        (["record", os.fsdecode(b"bad\xff.vnrec"), "--simulated"], "varnelo record: the file name"),
     ])
-    def test_bad_input_gets_one_line_and_a_non_zero_exit(self, recorded, tmp_path, args, says):
+    def test_bad_input_gets_one_line_and_exit_2(self, recorded, tmp_path, args, says):
         shutil.copyfile(recorded[0], tmp_path / "ok.vnrec")
+        os.link(tmp_path / "ok.vnrec", tmp_path / "link.png")
+        (tmp_path / "other.vnrec").write_bytes(varnelo.recording.MAGIC + bytes(600))
         (tmp_path / "not.vnrec").write_bytes(b"plain text, no recording\n" * 40)
         leave_disconnected()
         result = run_cli(*args, cwd=tmp_path)
-        assert result.returncode != 0 and result.stdout == ""
+        assert result.returncode == (1 if "exists" in says else 2) and result.stdout == ""
         assert result.stderr.count("\n") == 1 and result.stderr.startswith(says), result.stderr
+        assert (tmp_path / "ok.vnrec").stat().st_size == recorded[0].stat().st_size
+
+    def test_record_ended_by_sighup_ends_the_file_and_says_so(self, tmp_path):
+        out = record_until(tmp_path / "hup.vnrec", signal.SIGHUP)
+        assert "(ended by SIGHUP" in out
+        assert varnelo.read_recording(tmp_path / "hup.vnrec").events[-1].kind == "RecordingEnd"
+
+    @pytest.mark.parametrize("seconds, env, limit, says", [
+        (0.5, {"VARNELO_SIM_SILENT": "1"}, None, "no line came from the instrument"),
+        # The file-size limit (the header, the event slots, 100 lines) ends it long before 30 s.
+        (30, None, 512 + 65536 * 208 + 208 * 100, "Recording stopped. Unable to write recording"),
+    ])
+    def test_record_without_lines_or_disk_fails_with_exit_1(self, tmp_path, seconds, env, limit,
+                                                            says):
+        leave_disconnected()
+        cap = limit and (lambda: resource.setrlimit(resource.RLIMIT_FSIZE, (limit, limit)))
+        result = run_cli("record", tmp_path / "r.vnrec", "--simulated", "--seconds", seconds,
+                         env=env, preexec_fn=cap)
+        assert result.returncode == 1 and result.stderr.startswith("varnelo record: " + says)
+
+    def test_plot_thins_markers_and_writes_the_name_given(self, inst, tmp_path):
+        inst.start_recording(tmp_path / "m.vnrec")
+        for k in range(30):
+            inst.add_marker(f"marker {k}")
+        inst.stop_recording()
+        result = run_cli("plot", tmp_path / "m.vnrec", tmp_path / "out")
+        assert result.stdout == (f"Plotted 0 lines to {tmp_path / 'out'}; the file holds no lines; "
+                                 "15 of 30 markers shown (1 in 2).\n"), result.stderr
+        assert (tmp_path / "out").read_bytes()[:4] == b"\x89PNG"
 
     def test_readers_work_without_the_compiled_extensions(self, recorded, tmp_path):
         # The pure-Python files alone, as on a machine where nothing was built.
@@ -216,3 +270,82 @@ class TestCommandLine:
                                 env=dict(os.environ, PYTHONPATH=str(tmp_path / "site")))
         assert result.returncode == 0, result.stderr
         assert (tmp_path / "o.csv").stat().st_size > 500 * 300
+
+
+# ---- Both readers on damaged files -------------------------------------------------------
+
+START_NS, LINES_START = 1_700_000_000_123_456_789, 512 + 65536 * 208
+SPLIT = "a" + "é" * 100  # 201 bytes: an 'é' straddles the event record and its text record
+BAD_UTF8 = b"\xff\xfeA\xe0\x80|\xed\xa0\x80|\xf4\x90\x80\x80|\xf0\x9f\x98"  # as older modules wrote
+
+
+def synthetic_recording(n=100):
+    """n lines; RecordingStart, a marker going on in a text record, two Gaps at one line,
+    text that is not UTF-8, a kind the readers do not know and RecordingEnd in slots 0-7."""
+    data = bytearray(struct.pack("<8s4IqHHBBH8s", b"\x89VNREC\r\n", 1, 512, 208, 65536,
+                                 START_NS, 0, 1, 4, 0, 0, b"1.1.0").ljust(512, b"\0"))
+    for kind, line, value, text in [("RecordingStart", 0, 0, b"Idle"), ("Marker", 10, 0, SPLIT.encode()),
+                                    ("Gap", 50, 3, b"3"), ("Gap", 50, 2, b"2"),
+                                    ("Marker", 60, 0, BAD_UTF8), ("InstrumentLost", 70, 0, b""),
+                                    ("RecordingEnd", n, 0, b"StopRecording")]:
+        data += struct.pack("<HH4xqQQ24s152s", 2, len(text), START_NS + line, line, value,
+                            kind.encode(), text[:152])
+        for at in range(152, len(text), 192):
+            data += struct.pack("<HH4xq192s", 3, len(text[at:at + 192]), 0, text[at:at + 192])
+    data += bytes(LINES_START - len(data))
+    for i in range(n):
+        data += struct.pack("<HH4xq4s4xI180x", 1, 0, START_NS + 10**6 * i, b"\x03\xff\xdd\x01", i)
+    return data
+
+
+def answers(paths):
+    """Each reader's answer on each file: Python's, then Octave's from one process."""
+    def python(path):
+        try:
+            rec = varnelo.read_recording(path)
+        except ValueError as e:
+            return {"error": str(e) + "."}
+        return {"truncated": rec.truncated, "lost": rec.lines_lost,
+                "cycles": rec.lines.measurement_cycle_count.tolist(),
+                **{f: [getattr(e, f) for e in rec.events] for f in ("line", "kind", "text", "time")}}
+    (paths[0].parent / "files.txt").write_text("\n".join(map(str, paths)))
+    code = (f"addpath('{os.path.dirname(__file__)}/../../matlab'); for name = strsplit(fileread("
+            f"'{paths[0].parent}/files.txt'), \"\\n\")\ntry\nR = VarneloReadRecording(name{{1}}); "
+            "e = R.Events; s = struct('truncated', R.Truncated, 'lost', R.LinesLost, 'cycles', "
+            "{num2cell(double(R.Data.MeasurementCycleCount'))}, 'line', {num2cell(e.Line' - 1)}, "
+            "'kind', {e.Kind'}, 'text', {e.Text'}, 'time', {num2cell(e.Time')});\ncatch err\n"
+            "s = struct('error', err.message);\nend\nprintf('%s\\n', jsonencode(s)); end")
+    out = subprocess.run(["octave", "--no-gui", "--no-window-system", "-q", "--norc", "--eval", code],
+                         capture_output=True, text=True, timeout=300)
+    octave = [json.loads(line) for line in out.stdout.splitlines() if line[:1] == "{"]
+    assert len(octave) == len(paths), out.stdout + out.stderr
+    return [python(p) for p in paths], octave
+
+
+def test_both_readers_give_the_page_s_answer_on_damaged_files(tmp_path):
+    whole = synthetic_recording()
+    zeroed = whole[:LINES_START + 208 * 53] + b"\0\0" + whole[LINES_START + 208 * 53 + 2:]
+    # name: (bytes, truncated, lines, events), as docs/recording-format.md says.
+    cases = {"whole": (whole, False, 100, 7), "header only": (whole[:512], True, 0, 0),
+             "cut in the slots": (whole[:2018], True, 0, 6),
+             "cut in a text record": (whole[:1100], True, 0, 2),
+             "cut after the end event": (whole[:LINES_START + 10 * 208], True, 10, 7),
+             "cut inside a line": (whole[:-100], True, 99, 7),
+             "a zeroed line, good lines after": (zeroed, False, 100, 7),
+             "the same and a zero tail": (zeroed + bytes(7 * 208 + 3), True, 100, 7),
+             "cut in the header": (whole[:20], None, 0, 0)}
+    paths = [tmp_path / f"{k}.vnrec" for k in range(len(cases))]
+    for path, (data, *_) in zip(paths, cases.values()):
+        path.write_bytes(data)
+    for (name, (_, truncated, lines, events)), path, python, octave in zip(
+            cases.items(), paths, *answers(paths)):
+        if truncated is None:
+            assert python == octave == {"error": f"{path} ends inside its header."}, name
+            continue
+        assert (python["truncated"], len(python["cycles"]), len(python["kind"])) == (
+            truncated, lines, events), name
+        np.testing.assert_allclose(octave.pop("time"), python.pop("time"), rtol=0, atol=1e-6)
+        assert octave == python, name
+        texts = {"whole": [SPLIT, BAD_UTF8.decode(errors="replace")],  # events 1 and 4
+                 "cut in a text record": [SPLIT.encode()[:152].decode(errors="replace")]}
+        assert python["text"][1:5:3] == texts.get(name, python["text"][1:5:3]), name

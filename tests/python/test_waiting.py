@@ -92,6 +92,21 @@ def test_a_signal_handler_may_stop_the_measurement_during_read(inst):
         inst.read(1)  # the handler's stop() took effect
 
 
+def test_a_signal_handler_runs_after_a_read_that_printed():
+    # Start unanswered: read(1) waits 532 ms and prints its time-out; the
+    # handler, due at 0.1 s, runs after the read, not in the logging of it.
+    child = run_child("import signal, varnelo\n"
+                      "with varnelo.Instrument(simulated=True) as inst:\n"
+                      "    inst.set_sampling_divider(512); inst.start()\n"
+                      "    signal.signal(signal.SIGALRM, lambda *_: inst.stop())\n"
+                      "    signal.setitimer(signal.ITIMER_REAL, 0.1)\n"
+                      "    inst.read(1)\n"
+                      "    try: inst.stop()\n"
+                      "    except varnelo.VarneloError as e: print(e)\n",
+                      env={"VARNELO_SIM_SILENT": "1"})
+    assert (child.stdout, child.stderr) == ("Device already in idle mode.\n", "")
+
+
 # The SIGINT comes while read(20) waits for the call lock that another
 # thread's read holds; it then waits about 20 ms for its lines, too short to
 # ask for Ctrl-C. Each read's gaps in the cycle count must be its lines_lost.

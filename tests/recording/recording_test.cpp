@@ -179,6 +179,23 @@ TEST_F(RecordingTest, BadInputsGetTheirMessageAndLeaveNoFileBehind) {
     EXPECT_EQ(f.events.back().text, "StopRecording");
 }
 
+TEST_F(RecordingTest, StringScalarsAreTakenWhereverACharRowIs) {
+    const auto text = [](const std::string& t) { return standalone::StringObject({t}); };
+    ASSERT_EQ(ErrorOf(0, {text("Connect"), text("RingLines"), Double(1000)}), "");
+    const std::string path = Path("string \xCE\xA9.vnrec");
+    ASSERT_EQ(ErrorOf(0, {text("StartRecording"), text(path)}), "");
+    ASSERT_EQ(ErrorOf(0, {text("SetInputGain"), text("2x"), text("10x")}), "");
+    const long arrays = standalone::LiveArrays();
+    ASSERT_EQ(ErrorOf(0, {text("AddMarker"), text("\xCE\xA9")}), "");
+    EXPECT_EQ(standalone::LiveArrays(), arrays) << "the converted text is released";
+    // A string array of another size, or a missing string, holds no one text.
+    for (mxArray* notOne : {standalone::StringObject({"a", "b"}), standalone::StringObject({""}, true)})
+        EXPECT_EQ(ErrorOf(0, {text("AddMarker"), notOne}), "\tArgument 2. is not text.\n");
+    const recfile::File f = recfile::Read(CallStatus("StopRecording").fileName);
+    ASSERT_EQ(f.events.size(), 5u);  // Connect's divider comes first, as in force at the start
+    EXPECT_EQ(f.events[2].text + "|" + f.events[3].text, "2x, 10x|\xCE\xA9");
+}
+
 #if !defined(_WIN32)
 TEST_F(RecordingTest, AFullDiskStopsTheRecordingButNotTheMeasurement) {
     // A file-size limit a little beyond the header and event area: the

@@ -104,7 +104,8 @@ TEST_F(Recovery, APulledInstrumentComesBackAsItWasAndTheRecordingHoldsTheOutage)
     const recfile::Event* lost = f.Find("InstrumentLost");
     const recfile::Event* back = f.Find("InstrumentBack");
     ASSERT_TRUE(lost && back);
-    EXPECT_EQ(lost->text, "[31] - A device attached to the system is not functioning.");
+    // The system's own text: Wine words 31 otherwise than Windows does.
+    EXPECT_EQ(lost->text, std::string("[31] - ") + SystemErrorText(kUsbGenFailure));
     EXPECT_EQ(back->text, "SetSamplingDivider(2); SetGPIO(3, 5); SetShuntVal (uploaded again); Start");
     // Lines on both sides of the outage, each stretch unbroken; the fresh
     // instrument counts its cycles from the start again.
@@ -135,6 +136,9 @@ TEST_F(Recovery, AnotherInstrumentIsLeftAloneAndDisconnectEndsTheWait) {
     printed += standalone::TakePrinted();
     EXPECT_EQ(printed.find("is another instrument"), printed.rfind("is another instrument"));
     EXPECT_TRUE(sim::SimBusLastClosedFrames().empty()) << "it was sent nothing";
+    // A refused setting leaves the module's own divider as the instrument has it.
+    EXPECT_EQ(ErrorOf(0, {String("SetSamplingDivider"), Double(8)}), kAway);
+    EXPECT_EQ(Connection()->samplingDivider, 1u);
     EXPECT_EQ(ErrorOf(0, {String("Disconnect")}), "");
 }
 

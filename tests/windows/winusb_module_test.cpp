@@ -44,6 +44,17 @@ bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
+// Calls the module until what it printed holds part (the threads' messages
+// come out at the host's next call), within a generous bound.
+bool PrintedEventually(std::string* printed, const std::string& part) {
+    for (int i = 0; i < 300 && !Contains(*printed, part); ++i) {
+        platform::SleepMs(50);
+        ErrorOf(1, {String("GetRecordingStatus")});
+        *printed += standalone::TakePrinted();
+    }
+    return Contains(*printed, part);
+}
+
 class WinUsbModule : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -123,7 +134,9 @@ TEST_F(WinUsbModule, RecordsToAFileNamedOutsideAscii) {
     platform::SleepMs(500);
     ASSERT_EQ(ErrorOf(0, {String("Stop")}), "");
     auto status = CallOk(1, {String("StopRecording")});
-    EXPECT_EQ(standalone::GetString(standalone::GetField(status[0], "FileName")), name);
+    // The full path of the file created, in UTF-8.
+    EXPECT_EQ(standalone::GetString(standalone::GetField(status[0], "FileName")),
+              std::filesystem::absolute(std::filesystem::u8path(name)).u8string());
     EXPECT_EQ(standalone::GetString(standalone::GetField(status[0], "Error")), "");
     EXPECT_GT(mxGetScalar(standalone::GetField(status[0], "Lines")), 50);
     EXPECT_EQ(static_cast<double>(std::filesystem::file_size(std::filesystem::u8path(name))),
@@ -168,19 +181,56 @@ TEST_F(WinUsbModule, MissingInstrumentOrClassIsReportedWithTheSystemCode) {
     EXPECT_EQ(standalone::LockCount(), 0);
 }
 
+// 31: the instrument stopped functioning. 1167: a surprise removal as WinUSB
+// reports it, which the thread used to retry every second for ever, silently.
 TEST_F(WinUsbModule, UnpluggedInstrumentEndsTheReceiveThreadAndDisconnectCompletes) {
-    ASSERT_EQ(ErrorOf(0, {String("Connect")}), "");
-    standalone::TakePrinted();
-    sim::SimUnplug(standin::Instrument(0));
-    // The thread's message is printed on the host's thread at its next call.
-    std::string printed;
-    for (int i = 0; i < 200 && !Contains(printed, "Send 'Disconnect' Command."); ++i) {
-        platform::SleepMs(10);
-        ErrorOf(1, {String("GetDevInfo")});  // may fail: nobody reads replies any more
-        printed += standalone::TakePrinted();
+    for (const int code : {31, 1167}) {
+        SCOPED_TRACE(code);
+        ASSERT_EQ(ErrorOf(0, {String("Connect")}), "");
+        standalone::TakePrinted();
+        if (code == 31) {
+            sim::SimUnplug(standin::Instrument(0));
+        } else {
+            standin::Pull(0, standin::kStatusDeviceNotConnected, ERROR_DEVICE_NOT_CONNECTED);
+        }
+        // The thread's message is printed on the host's thread at its next call.
+        std::string printed;
+        for (int i = 0; i < 200 && !Contains(printed, "Send 'Disconnect' Command."); ++i) {
+            platform::SleepMs(10);
+            ErrorOf(1, {String("GetDevInfo")});  // may fail: nobody reads replies any more
+            printed += standalone::TakePrinted();
+        }
+        EXPECT_TRUE(Contains(printed, "\tUSB Read Error [" + std::to_string(code) + "] - ")) << printed;
+        EXPECT_EQ(ErrorOf(0, {String("Disconnect")}), "");
+        standin::Replug(0);
     }
-    EXPECT_TRUE(Contains(printed, "\tUSB Read Error [31] - ")) << printed;
-    EXPECT_EQ(ErrorOf(0, {String("Disconnect")}), "");
+}
+
+// Pulled while measuring and plugged back behind another instrument: the
+// recovery takes the same serial number back at its new member index, with
+// its divider and its measurement; the other one is opened only for a look.
+TEST_F(WinUsbModule, PulledInstrumentIsTakenBackAtItsNewIndexWithItsSettings) {
+    standin::Interface ours, other;
+    other.settings.serialNumber = "OTHER";
+    standin::SetInterfaces({ours, other});
+    ASSERT_EQ(ErrorOf(0, {String("Connect"), String("Reconnect"), String("On")}), "");
+    ASSERT_EQ(ErrorOf(0, {String("SetSamplingDivider"), Double(10)}), "");
+    ASSERT_EQ(ErrorOf(0, {String("Start")}), "");
+    std::string printed;
+    ASSERT_EQ(measured::TakeCycleCounts(10, {10}, &printed).size(), 10u);
+
+    standin::Pull(0);
+    ASSERT_TRUE(PrintedEventually(&printed, "\tDevice[0] S/N:OTHER is another instrument")) << printed;
+    standin::Replug(0);
+    ASSERT_TRUE(PrintedEventually(&printed, "\tInstrument back, Device[1] S/N:VN2024-0001. "
+                                            "Restored: SetSamplingDivider(10); Start.\n"))
+        << printed;
+    EXPECT_EQ(measured::TakeCycleCounts(20, {20}, &printed).size(), 20u);
+    const sim::SimStats stats = sim::SimGetStats(standin::Instrument(0));
+    EXPECT_EQ(stats.dividerValue, 10);
+    EXPECT_EQ(stats.mode, 1u);
+    EXPECT_TRUE(standin::DeviceFileIsClosed(1));
+    EXPECT_TRUE(Contains(printed, "\tInstrument lost [")) << printed;
 }
 
 }  // namespace

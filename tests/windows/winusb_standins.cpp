@@ -9,6 +9,8 @@
 
 #include <setupapi.h>
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -59,6 +61,10 @@ struct Opened {
     PUCHAR buffer = nullptr;
     ULONG length = 0;
     std::thread worker;
+    // Once pulled: the code its later transfers fail with (0 while on the
+    // bus), and the status its pending read ends with.
+    std::atomic<DWORD> goneCode{0};
+    LONG_PTR goneStatus = 0;
 };
 
 struct FakeList {
@@ -78,6 +84,7 @@ struct State {
     Faults faults;
     Counters counters;
     std::map<Opened*, size_t> opened;
+    std::vector<size_t> present;  // the interfaces on the bus, in SetupAPI's order
 
     // The process's folder goes with it, so that none piles up in the
     // prefix. A file still held open stays; nothing can be reported now.
@@ -134,6 +141,13 @@ void ServeReads(Opened* opened) {
     for (;;) {
         opened->wake.wait(lock, [opened] { return opened->quit || opened->active; });
         if (!opened->active) return;  // quit with nothing pending
+        if (opened->goneCode != 0) {
+            const LONG_PTR status = opened->goneStatus;
+            lock.unlock();
+            CompleteTransfer(opened, status, 0);
+            lock.lock();
+            continue;
+        }
         const Faults faults = CurrentFaults();
         if (opened->abort || opened->quit) {
             const bool abortOnly = !opened->quit;
@@ -156,7 +170,9 @@ void ServeReads(Opened* opened) {
             continue;
         }
         if (faults.completeOnAbort) {
-            opened->wake.wait(lock, [opened] { return opened->quit || opened->abort; });
+            opened->wake.wait(lock, [opened] {
+                return opened->quit || opened->abort || opened->goneCode != 0;
+            });
             continue;
         }
         opened->inReady = false;
@@ -187,7 +203,7 @@ void ServeReads(Opened* opened) {
         // the read is aborted. Readiness that came during the take above has
         // set inReady again, so it is not missed.
         opened->wake.wait(lock, [opened] {
-            return opened->quit || opened->abort || opened->inReady;
+            return opened->quit || opened->abort || opened->inReady || opened->goneCode != 0;
         });
     }
 }
@@ -336,6 +352,7 @@ void Reset() {
     RemoveDeviceFilesLocked(state, true);
     state.interfaces.assign(1, Interface{});
     CreateDeviceFilesLocked(state);
+    state.present = {0};
 }
 
 void SetClassState(ClassState classState) {
@@ -349,6 +366,34 @@ void SetInterfaces(const std::vector<Interface>& interfaces) {
     RemoveDeviceFilesLocked(state, true);
     state.interfaces = interfaces;
     CreateDeviceFilesLocked(state);
+    state.present.clear();
+    for (size_t i = 0; i < interfaces.size(); ++i) state.present.push_back(i);
+}
+
+void Pull(size_t index, LONG pendingStatus, DWORD laterCode) {
+    Opened* opened = nullptr;
+    {
+        State& state = TheState();
+        std::lock_guard<std::mutex> lock(state.mutex);
+        state.present.erase(std::remove(state.present.begin(), state.present.end(), index),
+                            state.present.end());
+        for (const auto& entry : state.opened) {
+            if (entry.second == index && entry.first->goneCode == 0) opened = entry.first;
+        }
+    }
+    if (opened == nullptr) return;
+    std::lock_guard<std::mutex> lock(opened->mutex);
+    opened->goneStatus = pendingStatus;
+    opened->goneCode = laterCode;
+    opened->wake.notify_all();
+}
+
+void Replug(size_t index) {
+    State& state = TheState();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    if (std::find(state.present.begin(), state.present.end(), index) == state.present.end()) {
+        state.present.push_back(index);
+    }
 }
 
 void SetFaults(const Faults& faults) {
@@ -369,7 +414,7 @@ std::string DevicePath(size_t index) {
 sim::SimInstrument* Instrument(size_t index) {
     std::lock_guard<std::mutex> lock(TheState().mutex);
     for (const auto& entry : TheState().opened) {
-        if (entry.second == index) return entry.first->instrument;
+        if (entry.second == index && entry.first->goneCode == 0) return entry.first->instrument;
     }
     return nullptr;
 }
@@ -404,7 +449,7 @@ extern "C" HDEVINFO WINAPI SetupDiGetClassDevsA(const GUID* classGuid, PCSTR, HW
     }
     auto* list = new standin::FakeList;
     if (state.classState == standin::ClassState::Present) {
-        for (const auto& file : state.files) list->paths.push_back(file.path);
+        for (size_t index : state.present) list->paths.push_back(state.files[index].path);
     }
     ++state.counters.liveLists;
     return list;
@@ -504,7 +549,7 @@ WINBOOL WINAPI WinUsb_Initialize(HANDLE deviceHandle, PWINUSB_INTERFACE_HANDLE i
     if (index == state.files.size()) return Fail(ERROR_INVALID_HANDLE);
     // WinUSB lets one handle at a time drive an interface.
     for (const auto& entry : state.opened) {
-        if (entry.second == index) return Fail(ERROR_ACCESS_DENIED);
+        if (entry.second == index && entry.first->goneCode == 0) return Fail(ERROR_ACCESS_DENIED);
     }
     const standin::Interface& wanted = state.interfaces[index];
     auto* opened = new Opened;
@@ -609,6 +654,7 @@ WINBOOL WINAPI WinUsb_GetDescriptor(WINUSB_INTERFACE_HANDLE interfaceHandle, UCH
     Opened* opened = standin::FromHandle(interfaceHandle);
     if (opened == nullptr) return Fail(ERROR_INVALID_HANDLE);
     if (buffer == nullptr || lengthTransferred == nullptr) return Fail(ERROR_INVALID_PARAMETER);
+    if (const DWORD gone = opened->goneCode) return Fail(gone);
     const sim::SimSettings& settings = sim::SimGetSettings(opened->instrument);
     // Only the serial number string is asked for; the device stalls the rest.
     if (descriptorType != USB_STRING_DESCRIPTOR_TYPE || index != 3 || languageId != 0x0409 ||
@@ -642,6 +688,7 @@ WINBOOL WINAPI WinUsb_WritePipe(WINUSB_INTERFACE_HANDLE interfaceHandle, UCHAR p
             return Fail(ERROR_INVALID_PARAMETER);
         }
     }
+    if (const DWORD gone = opened->goneCode) return Fail(gone);
     if (standin::CurrentFaults().writesNeverComplete) {
         if (lengthTransferred != nullptr) *lengthTransferred = 0;
         std::unique_lock<std::mutex> lock(opened->mutex);
@@ -682,6 +729,7 @@ WINBOOL WINAPI WinUsb_ReadPipe(WINUSB_INTERFACE_HANDLE interfaceHandle, UCHAR pi
         }
         completeAtOnce = TheState().faults.completeAtOnce;
     }
+    if (const DWORD gone = opened->goneCode) return Fail(gone);
     // A device that has failed refuses the read at once.
     uint32_t received = 0;
     bool failed = false;
@@ -750,6 +798,7 @@ WINBOOL WINAPI WinUsb_AbortPipe(WINUSB_INTERFACE_HANDLE interfaceHandle, UCHAR p
         std::lock_guard<std::mutex> lock(TheState().mutex);
         ++TheState().counters.abortCalls;
     }
+    if (const DWORD gone = opened->goneCode) return Fail(gone);
     if (pipeId != opened->inPipe) return TRUE;
     // Asks for the end of the transfer and returns without waiting for it.
     std::lock_guard<std::mutex> lock(opened->mutex);

@@ -90,6 +90,10 @@ struct Counters {
 // reads the last error after its releases is caught.
 constexpr DWORD kReleaseNoise = 0x4E01;
 
+// STATUS_DEVICE_NOT_CONNECTED: a transfer pending at a surprise removal ends
+// with it, and GetOverlappedResult reports it as 1167.
+constexpr LONG kStatusDeviceNotConnected = static_cast<LONG>(0xC000009D);
+
 // The device files lie in a folder of the process's own under %TEMP%, new
 // when the process first needs it and removed when it ends. When Reset or
 // SetInterfaces cannot lay them out they throw std::runtime_error, whose
@@ -103,6 +107,18 @@ void SetClassState(ClassState state);
 void SetInterfaces(const std::vector<Interface>& interfaces);
 void SetFaults(const Faults& faults);
 Counters GetCounters();
+
+// Pulls the interface at index off the bus, as a surprise removal does: its
+// pending read ends with pendingStatus, every later transfer on its open
+// handle fails at once with laterCode (22: WinUSB refuses requests to a
+// removed device), and SetupAPI no longer lists it, so the interfaces after
+// it move down one member index. The handle stays until it is freed; the
+// module must not be freeing it meanwhile.
+void Pull(size_t index, LONG pendingStatus = kStatusDeviceNotConnected,
+          DWORD laterCode = ERROR_BAD_COMMAND);
+// Plugs it back as a new arrival: listed after the interfaces present, and
+// opened with a freshly powered instrument.
+void Replug(size_t index);
 
 // The device path SetupAPI reports for the interface at index.
 std::string DevicePath(size_t index);

@@ -68,6 +68,9 @@ int mexAtExit(void (*hook)(void));
 int mexCallMATLAB(int nlhs, mxArray* plhs[], int nrhs, mxArray* prhs[], const char* name);
 
 bool mxIsChar(const mxArray* a);
+/* True when a is of the named class, such as "string" for a MATLAB string
+ * array (an object: mxIsChar is false for it). */
+bool mxIsClass(const mxArray* a, const char* name);
 bool mxIsDouble(const mxArray* a);
 bool mxIsComplex(const mxArray* a);
 bool mxIsSparse(const mxArray* a);

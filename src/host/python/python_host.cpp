@@ -6,13 +6,14 @@
 // only Python-aware code: it turns Python arguments into mx arrays, the
 // outputs back into Python values and numpy arrays, the raised text into
 // varnelo.VarneloError and the printed text into calls of a Python handler
-// (the package logs them). Every check and message stays the module's own.
+// once the call has returned (the package logs them). Every check and
+// message stays the module's own.
 //
 // The module's logic assumes one host thread at a time, as MATLAB has: calls
 // are serialised by callLock, taken after the GIL is released so that a
-// waiting call never holds up other Python threads, and so that the print
-// sink (which re-takes the GIL) cannot deadlock against a thread that waits
-// for callLock.
+// waiting call never holds up other Python threads, and so that the
+// interrupt check (which re-takes the GIL) cannot deadlock against a thread
+// that waits for callLock.
 #include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
 
@@ -44,8 +45,9 @@ std::mutex callLock;
 // mexIsLocked() after the latest call: the module's own test of being
 // connected, kept here so that asking does not wait for a call in progress.
 std::atomic<bool> connected{false};
-// Set while this thread runs mexFunction: a logging handler that calls the
-// instrument again would otherwise deadlock on callLock.
+// Set while this thread runs mexFunction: Python code run from inside a call
+// that called the instrument again would otherwise deadlock on callLock.
+// (None runs there today: printed text reaches Python after the call.)
 thread_local bool inCall = false;
 // The Python callable that receives printed text (a reference of our own,
 // given up only when another handler replaces it).
@@ -104,29 +106,41 @@ bool PythonInterruptPending() {
 
 // ---- Printing ----
 
-// mexPrintf's sink. Runs on the calling thread without the GIL (every call
-// releases it), so it takes the GIL for the handler.
-void SendPrintToPython(const char* text) {
-    py::gil_scoped_acquire gil;
-    // A pending Ctrl-C would otherwise become KeyboardInterrupt inside the
-    // handler, where nothing could answer it.
-    if (!ctrlCTaken) ctrlCTaken = TakeCtrlC();
-    // Our own reference: another thread may replace the handler while this
-    // one runs Python code.
-    PyObject* handler = printHandler;
-    if (!handler) return;
-    Py_INCREF(handler);
-    // System error texts and serial numbers are not guaranteed UTF-8.
-    PyObject* str = PyUnicode_DecodeUTF8(text, static_cast<Py_ssize_t>(std::strlen(text)), "replace");
-    PyObject* result = str ? PyObject_CallFunctionObjArgs(handler, str, nullptr) : nullptr;
-    Py_XDECREF(str);
-    if (result) {
-        Py_DECREF(result);
-    } else {
-        // A failing handler must not end the command half-way.
-        PyErr_WriteUnraisable(handler);
+// What a call printed, in order, for the package once the call is back in
+// Python. Running the handler inside the call would run Python code there,
+// and with it any pending signal handler, which may call the instrument.
+// Only the thread holding callLock touches it.
+std::vector<std::string> printedInCall;
+
+// mexPrintf's sink. Runs on the calling thread, without the GIL.
+void KeepPrinted(const char* text) { printedInCall.emplace_back(text); }
+
+// Hands what a call printed to the package's handler. GIL held. A Ctrl-C
+// that comes meanwhile is taken first, so that it does not become a
+// KeyboardInterrupt inside the handler where nothing could answer it; says
+// whether one was.
+bool DeliverPrinted(const std::vector<std::string>& texts) {
+    bool ctrlC = false;
+    for (const std::string& text : texts) {
+        ctrlC = TakeCtrlC() || ctrlC;
+        // Our own reference: a handler may replace the handler.
+        PyObject* handler = printHandler;
+        if (!handler) return ctrlC;
+        Py_INCREF(handler);
+        // System error texts and serial numbers are not guaranteed UTF-8.
+        PyObject* str = PyUnicode_DecodeUTF8(text.data(), static_cast<Py_ssize_t>(text.size()),
+                                             "replace");
+        PyObject* result = str ? PyObject_CallFunctionObjArgs(handler, str, nullptr) : nullptr;
+        Py_XDECREF(str);
+        if (result) {
+            Py_DECREF(result);
+        } else {
+            // A failing handler must not keep the call's result from the caller.
+            PyErr_WriteUnraisable(handler);
+        }
+        Py_DECREF(handler);
     }
-    Py_DECREF(handler);
+    return ctrlC;
 }
 
 // ---- Python values to mx arrays ----
@@ -197,7 +211,17 @@ mxArray* NumericArray(py::handle value, size_t position) {
 
 mxArray* ToArray(py::handle value, size_t position) {
     if (py::isinstance<py::str>(value)) {
-        std::string text = value.cast<std::string>();
+        // The module takes text as UTF-8. A str with lone surrogates (what
+        // os.fsdecode makes of a file name that is not UTF-8) has no UTF-8
+        // form: say so, rather than pybind11's "Unable to cast".
+        Py_ssize_t size = 0;
+        const char* utf8 = PyUnicode_AsUTF8AndSize(value.ptr(), &size);
+        if (!utf8) {
+            PyErr_Clear();
+            throw py::value_error("argument " + std::to_string(position) +
+                                  " is not valid UTF-8 text: " + std::string(py::repr(value)));
+        }
+        std::string text(utf8, static_cast<size_t>(size));
         if (text.find('\0') != std::string::npos) {
             throw py::value_error("argument " + std::to_string(position) +
                                   " contains a NUL character");
@@ -334,6 +358,7 @@ py::tuple Call(int nargout, py::args arguments) {
     bool refused = false;
     bool ctrlC = false;
     std::exception_ptr otherError;
+    std::vector<std::string> printed;
     {
         py::gil_scoped_release release;
         std::lock_guard<std::mutex> guard(callLock);
@@ -360,9 +385,11 @@ py::tuple Call(int nargout, py::args arguments) {
         }
         connected.store(mexIsLocked());
         std::swap(ctrlC, ctrlCTaken);
+        printed.swap(printedInCall);
     }
     if (refused || (interrupted && exiting.load()))
         Raise(PyExc_SystemExit, "varnelo: the interpreter is exiting");
+    if (DeliverPrinted(printed)) ctrlC = true;
     if (!failed && !interrupted && !otherError && nargout > 0) {
         if (ctrlC || TakeCtrlC()) ctrlCDeferredFor = PyThread_get_thread_ident();
         py::tuple outputs(static_cast<size_t>(nargout));
@@ -411,7 +438,7 @@ PYBIND11_MODULE(VARNELO_PYTHON_MODULE, m) {
     py::module_ signalModule = py::module_::import("signal");
     getSignal = py::object(signalModule.attr("getsignal")).release().ptr();
     defaultIntHandler = py::object(signalModule.attr("default_int_handler")).release().ptr();
-    standalone::SetPrintSink(SendPrintToPython);
+    standalone::SetPrintSink(KeepPrinted);
     standalone::SetInterruptCheck(PythonInterruptPending);
 
     m.def("call", &Call, py::arg("nargout"),

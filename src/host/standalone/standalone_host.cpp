@@ -66,6 +66,10 @@ struct mxArray_tag {
     ZeroedBytes imag;
     std::vector<std::string> fieldNames;  // structures: 1 x 1 only
     std::vector<mxArray*> fields;
+    // A MATLAB string array (class "string"): its texts in UTF-8, or missing.
+    bool stringObject = false;
+    bool missing = false;
+    std::vector<std::string> strings;
 };
 
 namespace {
@@ -177,6 +181,17 @@ int mexAtExit(void (*hook)(void)) {
 }
 
 int mexCallMATLAB(int nlhs, mxArray* plhs[], int nrhs, mxArray* prhs[], const char* name) {
+    // MATLAB's ismissing and char of a string scalar.
+    const mxArray* text = nrhs == 1 && nlhs == 1 && prhs[0]->stringObject &&
+                                  prhs[0]->strings.size() == 1 ? prhs[0] : nullptr;
+    if (text && std::strcmp(name, "ismissing") == 0) {
+        plhs[0] = mxCreateLogicalScalar(text->missing);
+        return 0;
+    }
+    if (text && !text->missing && std::strcmp(name, "char") == 0) {
+        plhs[0] = mxCreateString(text->strings[0].c_str());
+        return 0;
+    }
     if (std::strcmp(name, "spline") != 0 || nrhs != 3 || nlhs != 1) {
         throw standalone::HostError{std::string("Undefined function '") + name + "'."};
     }
@@ -202,6 +217,10 @@ int mexCallMATLAB(int nlhs, mxArray* plhs[], int nrhs, mxArray* prhs[], const ch
 }
 
 bool mxIsChar(const mxArray* a) { return a->classId == mxCHAR_CLASS; }
+// Only objects are asked about by name: the module asks for "string" alone.
+bool mxIsClass(const mxArray* a, const char* name) {
+    return a->stringObject && std::strcmp(name, "string") == 0;
+}
 bool mxIsDouble(const mxArray* a) { return a->classId == mxDOUBLE_CLASS; }
 bool mxIsComplex(const mxArray* a) { return a->complex; }
 bool mxIsSparse(const mxArray* a) { return a->sparse; }
@@ -371,6 +390,14 @@ CallResult Call(int nlhs, std::vector<mxArray*> inputs) {
 }
 
 mxArray* String(const char* text) { return mxCreateString(text); }
+
+mxArray* StringObject(const std::vector<std::string>& texts, bool missing) {
+    mxArray* a = NewArray(mxUNKNOWN_CLASS, {1, texts.size()}, false);
+    a->stringObject = true;
+    a->missing = missing;
+    a->strings = texts;
+    return a;
+}
 
 mxArray* Double(double value) {
     mxArray* a = NewArray(mxDOUBLE_CLASS, {1, 1}, false);

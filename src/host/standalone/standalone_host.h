@@ -42,6 +42,9 @@ CallResult Call(int nlhs, std::vector<mxArray*> inputs);
 
 // Argument makers.
 mxArray* String(const char* text);
+// A MATLAB string array ("text"), 1 x n, which the module converts with the
+// host's char; missing makes string(missing) of one text.
+mxArray* StringObject(const std::vector<std::string>& texts, bool missing = false);
 mxArray* Double(double value);
 mxArray* DoubleMatrix(size_t rows, size_t columns, const std::vector<double>& real,
                       const std::vector<double>* imag = nullptr);

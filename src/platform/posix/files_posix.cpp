@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 
 #include <fcntl.h>
@@ -75,6 +76,19 @@ uint32_t CloseFile(File file) {
 }
 
 void RemoveFile(const char* utf8Path) { ::unlink(utf8Path); }
+
+std::string FullPath(const char* utf8Path) {
+    const std::string path(utf8Path);
+    if (path.empty() || path[0] == '/') return path;
+    const size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    char* real = ::realpath(folder.c_str(), nullptr);
+    if (!real) return path;
+    std::string full(real);
+    std::free(real);
+    if (full.back() != '/') full += '/';
+    return full + (slash == std::string::npos ? path : path.substr(slash + 1));
+}
 
 bool IsFileExistsError(uint32_t code) { return code == EEXIST; }
 

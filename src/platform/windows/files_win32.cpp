@@ -76,6 +76,23 @@ void RemoveFile(const char* utf8Path) {
     if (!wide.empty()) DeleteFileW(wide.c_str());
 }
 
+std::string FullPath(const char* utf8Path) {
+    const std::wstring wide = WidePath(utf8Path);
+    if (wide.empty()) return utf8Path;
+    const DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (size == 0) return utf8Path;
+    std::wstring full(size, L'\0');
+    const DWORD length = GetFullPathNameW(wide.c_str(), size, &full[0], nullptr);
+    if (length == 0 || length >= size) return utf8Path;
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, full.c_str(), static_cast<int>(length),
+                                          nullptr, 0, nullptr, nullptr);
+    if (bytes <= 0) return utf8Path;
+    std::string out(static_cast<size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, full.c_str(), static_cast<int>(length), &out[0], bytes,
+                        nullptr, nullptr);
+    return out;
+}
+
 bool IsFileExistsError(uint32_t code) { return code == ERROR_FILE_EXISTS || code == ERROR_ALREADY_EXISTS; }
 
 std::string FileErrorText(uint32_t code) {

@@ -74,6 +74,15 @@ check record_session "out = evalc('record_session');
   f = fopen('record_session.png'); sig = fread(f, 4)'; fclose(f); assert(isequal(sig, [137 80 78 71]));
   $DISCONNECTED"
 
+# Recovery through the Octave module: an outage of the simulated bus, GetData's InstrumentAway, the restore, the file.
+check recover_session "out = evalc('recover_session');
+  assert(before > 0 && after >= 250 && awayCalls > 0 && isequal(R.Events.Kind(2:3)', {'SetSamplingDivider', 'Start'}), '%s', out);
+  assert(strcmp(R.Events.Text{2}, '4'), 'the recording begins with the divider in force');
+  assert(~isempty(strfind(out, 'Instrument lost [31]')) && ~isempty(strfind(out, 'Restored: SetSamplingDivider(4); Start.')), '%s', out);
+  assert(isequal(R.Events.Text(back), {'SetSamplingDivider(4); Start'}) && R.Events.Line(lost) == R.Events.Line(back));
+  assert(isequal(breaks, R.Events.Line(back)) && status.Lines == numel(cycles) && status.LinesLost == 0);
+  $DISCONNECTED"
+
 check demo "out = evalc('varnelo_demo(''fig'')');
   assert(~isempty(strfind(out, 'median |Z|')) && ~isempty(strfind(out, 'Figure:')));
   f = fopen(fullfile('fig', 'varnelo_demo.png'), 'r'); sig = fread(f, 8)'; fclose(f);

@@ -54,12 +54,13 @@ protected:
         StubTakePrinted();
     }
 
-    // Runs mexFunction on a thread of its own; returns the raised message,
-    // or "" when the call returned normally.
-    std::string ErrorOf(const char* command) {
+    // Runs mexFunction on a thread of its own with the command word alone
+    // (which it destroys); returns the raised message, or "" when the call
+    // returned normally.
+    std::string ErrorOf(const char* command) { return ErrorOf(mxCreateString(command)); }
+    std::string ErrorOf(mxArray* word) {
         Call call;
         call.entry = entry;
-        mxArray* word = mxCreateString(command);
         call.inputs.push_back(word);
         HANDLE thread = CreateThread(nullptr, 0, RunCall, &call, 0, nullptr);
         EXPECT_EQ(WaitForSingleObject(thread, 30000), WAIT_OBJECT_0);
@@ -90,6 +91,11 @@ TEST_F(LoadedModule, ConnectWithoutInstrumentReportsTheSystemsCodeAndStaysUnlock
     EXPECT_EQ(printed.rfind("\tConnection Error DEC[1167] - ", 0), 0u) << printed;
     EXPECT_EQ(StubLockCount(), 0);
     EXPECT_EQ(ErrorOf("Disconnect"), "\tDevice is not connected.\n");
+}
+
+TEST_F(LoadedModule, TakesAStringScalarForACharRow) {
+    // Converted with MATLAB's char through mexCallMATLAB, it names the command.
+    EXPECT_EQ(ErrorOf(StubStringScalar("Disconnect")), "\tDevice is not connected.\n");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "mex.h"
@@ -43,7 +44,14 @@ STUB int mexAtExit(void (*hook)(void)) {
     exitHook = hook;
     return 0;
 }
-STUB int mexCallMATLAB(int, mxArray**, int, mxArray**, const char*) { return 1; }
+// MATLAB's ismissing and char of a string scalar; anything else fails.
+STUB int mexCallMATLAB(int nlhs, mxArray** plhs, int nrhs, mxArray** prhs, const char* name) {
+    if (nlhs != 1 || nrhs != 1 || !mxIsClass(prhs[0], "string")) return 1;
+    const bool toChar = std::strcmp(name, "char") == 0;
+    if (!toChar && std::strcmp(name, "ismissing") != 0) return 1;
+    plhs[0] = toChar ? mxCreateString(StubStringText(prhs[0])) : mxCreateLogicalScalar(false);
+    return 0;
+}
 
 const char* StubTakePrinted() {
     taken.swap(printed);

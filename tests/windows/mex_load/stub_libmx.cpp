@@ -1,12 +1,14 @@
 // A stand-in libmx.dll: the array calls the module imports, under MATLAB's
 // export names (mex.h with VARNELO_HOST_MATLAB_700 maps the creation calls
 // onto their _700 names), enough for the commands the load test sends.
+#define VARNELO_STUB_BUILD
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "mex.h"
+#include "stub_matlab.h"
 
 #define STUB extern "C" __declspec(dllexport)
 
@@ -19,6 +21,7 @@ struct mxArray_tag {
     std::vector<unsigned char> imag;
     std::string text;
     std::vector<mxArray*> fields;
+    bool stringScalar = false;  // an object of class "string" holding text
 };
 
 namespace {
@@ -46,6 +49,16 @@ mxArray* Numeric(mxClassID classId, size_t rows, size_t columns, bool complex) {
 }  // namespace
 
 STUB bool mxIsChar(const mxArray* a) { return a->classId == mxCHAR_CLASS; }
+STUB bool mxIsClass(const mxArray* a, const char* name) {
+    return a->stringScalar && std::strcmp(name, "string") == 0;
+}
+mxArray* StubStringScalar(const char* text) {
+    mxArray* a = Numeric(mxUNKNOWN_CLASS, 1, 1, false);
+    a->text = text;
+    a->stringScalar = true;
+    return a;
+}
+const char* StubStringText(const mxArray* a) { return a->text.c_str(); }
 STUB bool mxIsDouble(const mxArray* a) { return a->classId == mxDOUBLE_CLASS; }
 STUB bool mxIsComplex(const mxArray* a) { return a->complex; }
 STUB bool mxIsSparse(const mxArray*) { return false; }

@@ -16,4 +16,7 @@ VARNELO_STUB_API const char* StubLastError();
 VARNELO_STUB_API int StubLockCount();
 // Runs the hook registered with mexAtExit, as MATLAB does before unloading.
 VARNELO_STUB_API void StubRunAtExit();
+// libmx: a MATLAB string scalar ("text"), and its text.
+VARNELO_STUB_API mxArray* StubStringScalar(const char* text);
+VARNELO_STUB_API const char* StubStringText(const mxArray* a);
 }
