@@ -8,6 +8,9 @@ set -euo pipefail
 
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 BUILD="${1:-$ROOT}/build-asan"
+# liblsl reads this configuration: every LSL outlet and inlet of the run
+# stays on 127.0.0.1 (tests/lsl/lslapi.cfg says how).
+export LSLAPICFG=$ROOT/tests/lsl/lslapi.cfg
 
 cmake -S "$ROOT" -B "$BUILD" -DVARNELO_SANITIZE=address -DVARNELO_OCTAVE=OFF \
   -DVARNELO_LIBUSB=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

@@ -7,6 +7,9 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 BUILD_ROOT="${1:-$ROOT}"
 BUILD="$BUILD_ROOT/build-tsan"
+# liblsl reads this configuration: every LSL outlet and inlet of the run
+# stays on 127.0.0.1 (tests/lsl/lslapi.cfg says how).
+export LSLAPICFG=$ROOT/tests/lsl/lslapi.cfg
 
 cmake -S "$ROOT" -B "$BUILD" -DVARNELO_SANITIZE=thread -DVARNELO_OCTAVE=OFF \
   -DVARNELO_LIBUSB=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
