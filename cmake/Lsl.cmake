@@ -78,6 +78,12 @@ set_source_files_properties(${VARNELO_LSL_DIR}/src/buildinfo.cpp PROPERTIES COMP
 # debug information (-g0) it builds about a quarter faster; its symbols still
 # name its functions in a backtrace.
 target_compile_options(varnelo_lsl PRIVATE -w -g0)
+# In the sanitizer builds liblsl is built with AddressSanitizer or
+# ThreadSanitizer like the rest, but without UndefinedBehaviorSanitizer,
+# which triples its compile time (asio) for code this project does not own.
+if(VARNELO_SANITIZE STREQUAL "address")
+  target_compile_options(varnelo_lsl PRIVATE -fno-sanitize=undefined)
+endif()
 target_link_libraries(varnelo_lsl PUBLIC Threads::Threads)
 if(WIN32)
   target_compile_definitions(varnelo_lsl PRIVATE _CRT_SECURE_NO_WARNINGS)
