@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdint>
 #include <cstdlib>
 #include <fstream>
 #include <random>
@@ -26,11 +25,6 @@ std::string UniqueSourceId(const std::string &what) {
   const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
   return "varnelo-lsl-build-test-" + what + "-" + std::to_string(entropy()) + "-" +
          std::to_string(now);
-}
-
-// The outlets with that source id on this machine.
-std::vector<lsl::stream_info> Resolve(const std::string &source_id) {
-  return lsl::resolve_stream("source_id", source_id, 1, kWaitSeconds);
 }
 
 }  // namespace
@@ -57,8 +51,8 @@ TEST(LslBuild, DataAndMarkerOutletsOfOneProcessReachTheirInlets) {
   lsl::stream_outlet markers(lsl::stream_info("VarneloLslBuildTestMarkers", "Markers", 1,
                                               lsl::IRREGULAR_RATE, lsl::cf_string, marker_id));
 
-  const std::vector<lsl::stream_info> data_found = Resolve(data_id);
-  const std::vector<lsl::stream_info> marker_found = Resolve(marker_id);
+  const auto data_found = lsl::resolve_stream("source_id", data_id, 1, kWaitSeconds);
+  const auto marker_found = lsl::resolve_stream("source_id", marker_id, 1, kWaitSeconds);
   ASSERT_EQ(data_found.size(), 1u);
   ASSERT_EQ(marker_found.size(), 1u);
   lsl::stream_inlet data_inlet(data_found[0]);
