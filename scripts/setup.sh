@@ -10,6 +10,7 @@ PACKAGES=(
   octave liboctave-dev gnuplot-nox fonts-freefont-otf
   g++-mingw-w64-x86-64 mingw-w64-x86-64-dev wine64
   libusb-1.0-0-dev umockdev libumockdev-dev
+  libpugixml-dev
   python3-dev pybind11-dev python3-pybind11 python3-numpy python3-pytest python3-matplotlib python3-pip python3-setuptools
 )
 

@@ -6,6 +6,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD_DIR=${BUILD_DIR:-build}
+# liblsl reads this configuration: every LSL outlet and inlet of the run
+# stays on 127.0.0.1 (tests/lsl/lslapi.cfg says how).
+export LSLAPICFG=$PWD/tests/lsl/lslapi.cfg
 bash scripts/setup.sh
 BUILD_DIR=$BUILD_DIR bash scripts/build.sh
 exec "$BUILD_DIR/tests/soak/soak" "${1:-600}" "${2:-1500}" ${3:+"$3"} ${4:+"$4"}

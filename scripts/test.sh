@@ -7,6 +7,9 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$PWD
+# liblsl reads this configuration: every LSL outlet and inlet of the run
+# stays on 127.0.0.1 (tests/lsl/lslapi.cfg says how).
+export LSLAPICFG=$ROOT/tests/lsl/lslapi.cfg
 BUILD_DIR=${BUILD_DIR:-build}
 LOG_DIR=$ROOT/$BUILD_DIR/test-logs
 

@@ -12,6 +12,9 @@ ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=${BUILD_DIR:-$ROOT/build-win}
 JOBS=${JOBS:-2}
 WINE_DIR=/usr/lib/wine
+# liblsl reads this configuration, under Wine too: every LSL outlet and
+# inlet of the run stays on 127.0.0.1 (tests/lsl/lslapi.cfg says how).
+export LSLAPICFG=$ROOT/tests/lsl/lslapi.cfg
 
 cmake -S "$ROOT" -B "$BUILD" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

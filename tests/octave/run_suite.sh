@@ -6,6 +6,9 @@ cd "$(dirname "$0")/../.."
 BUILD_DIR=${1:-build}
 MODULE_DIR=$PWD/$BUILD_DIR/sim
 TESTS=$PWD/tests/octave
+# liblsl reads this configuration: every LSL outlet and inlet of the run
+# stays on 127.0.0.1 (tests/lsl/lslapi.cfg says how).
+export LSLAPICFG=$PWD/tests/lsl/lslapi.cfg
 export VARNELO_MODULE_DIR=$MODULE_DIR
 
 passed=0

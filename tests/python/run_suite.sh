@@ -8,6 +8,9 @@ cd "$(dirname "$0")/../.."
 ROOT=$PWD
 BUILD_DIR=${1:-build}
 PACKAGE_DIR=$ROOT/$BUILD_DIR/python
+# liblsl reads this configuration: every LSL outlet and inlet of the run
+# stays on 127.0.0.1 (tests/lsl/lslapi.cfg says how).
+export LSLAPICFG=$ROOT/tests/lsl/lslapi.cfg
 
 # The interpreter the build made the extensions for; it must be the one
 # that runs them.

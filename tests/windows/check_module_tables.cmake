@@ -3,7 +3,7 @@
 #   - exports: mexFunction and nothing else;
 #   - imports: libmx.dll, libmex.dll and libut.dll, with only the names their .def files
 #     list (MATLAB's export names, the _700 creation calls among them),
-#     WinUSB, SetupAPI and the system DLLs below; no runtime DLL such as
+#     WinUSB, SetupAPI and the system DLLs below (liblsl's among them); no runtime DLL such as
 #     libwinpthread-1.dll or libstdc++-6.dll, which MATLAB does not ship.
 # Usage: cmake -DMODULE=... -DOBJDUMP=... -DLIBMX_DEF=... -DLIBMEX_DEF=... -DLIBUT_DEF=... -P this file
 cmake_minimum_required(VERSION 3.20)
@@ -68,7 +68,9 @@ if(NOT exports STREQUAL "mexFunction")
   list(APPEND errors "exports are [${exports}], expected mexFunction alone")
 endif()
 
-set(system_dlls kernel32.dll msvcrt.dll ucrtbase.dll winmm.dll)
+# Winsock, the IP helper and bcrypt are what liblsl (the LSL outlet) calls.
+set(system_dlls kernel32.dll msvcrt.dll ucrtbase.dll winmm.dll
+  ws2_32.dll mswsock.dll iphlpapi.dll bcrypt.dll)
 foreach(dll IN LISTS imported_dlls)
   set(names ${imports_${dll}})
   if(dll STREQUAL "libmx.dll" OR dll STREQUAL "libmex.dll" OR dll STREQUAL "libut.dll")
