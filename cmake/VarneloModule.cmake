@@ -8,9 +8,6 @@ function(varnelo_add_core target api_include definitions)
     target_compile_definitions(${target} PUBLIC ${definitions})
   endif()
   target_link_libraries(${target} PUBLIC varnelo_platform)
-  # liblsl for the LSL outlet (cmake/Lsl.cmake). Linking it adds nothing to a
-  # module that calls none of it: only the archive members used are taken.
-  if(TARGET varnelo_lsl)
-    target_link_libraries(${target} PUBLIC varnelo_lsl)
-  endif()
+  # liblsl, for the streams (cmake/Lsl.cmake).
+  target_link_libraries(${target} PUBLIC varnelo_lsl)
 endfunction()
