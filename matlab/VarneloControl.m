@@ -1,6 +1,6 @@
 %VARNELOCONTROL Drive a Varnelo series USB multi-frequency impedance instrument.
 %   VarneloControl(COMMAND, ...) runs one command on the instrument. COMMAND
-%   is one of the 21 command words below, matched exactly (case-sensitive,
+%   is one of the 24 command words below, matched exactly (case-sensitive,
 %   no abbreviation, no blanks). The further inputs and the outputs depend
 %   on the command. The module keeps one connection at a time.
 %
@@ -31,8 +31,8 @@
 %     VarneloControl('Disconnect')
 %         Stops a running measurement, ends a running recording and prints
 %         its final status ("Recording ended by Disconnect: ..."), closes
-%         the instrument and prints "Varnelo device USB connection
-%         closed...". Runs in every mode.
+%         a running stream's outlets, closes the instrument and prints
+%         "Varnelo device USB connection closed...". Runs in every mode.
 %     INFO = VarneloControl('GetDevInfo')
 %         INFO is a char row 'Device[<index>] S/N:<serial><information
 %         text>'. Runs in every mode.
@@ -142,12 +142,31 @@
 %         stops the recording, never the measurement.
 %     VarneloControl('AddMarker', TEXT)
 %         Writes an event with the host's time and TEXT (up to 4096 bytes)
-%         into the running recording: stimuli, protocol steps, notes.
+%         into the running recording, and pushes TEXT on the marker stream
+%         of a running stream: stimuli, protocol steps, notes.
 %     A recording started after settings were sent begins with one event
 %     per setting sent in this connection (its latest value); settings
 %     never sent are unknown and not written.
 %     R = VarneloReadRecording(FILENAME) reads a recording back, without
 %     the module (see help VarneloReadRecording).
+%
+%   Streaming (Lab Streaming Layer, from a thread of the module's own)
+%     VarneloControl('StartStreaming')
+%     VarneloControl('StartStreaming', NAME)
+%         Opens two LSL outlets and pushes every line the module receives,
+%         whether or not GetData is called, until StopStreaming,
+%         Disconnect or exit: a data stream (type Impedance, name NAME or
+%         'Varnelo <serial number>', source id 'varnelo-<serial number>',
+%         33 double channels: MeasurementCycleCount, ImpedanceModule and
+%         ImpedancePhase at the 15 bins, SysErrors, GPIOState; time stamps
+%         are the receive times in LSL's clock) and a marker stream (type
+%         Markers) with AddMarker's texts and the commands' events. Runs in
+%         every mode; one stream at a time. See docs/lsl.md.
+%     S = VarneloControl('GetStreamingStatus')
+%     S = VarneloControl('StopStreaming')
+%         S is a 1x1 struct: Name, SourceId, Streaming (logical),
+%         LinesPushed, LinesNotPushed (lines the stream could not keep),
+%         MarkersPushed, HasConsumers (logical: an inlet is connected).
 %
 %   Recovery (Connect with 'Reconnect', 'On')
 %     When the instrument drops off the bus (a bumped cable, a hub reset, a

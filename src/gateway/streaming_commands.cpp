@@ -47,7 +47,7 @@ void StartStreamingCommand(ControlData* connection, int nrhs, const mxArray* prh
         Fail("\tToo many arguments. Argument 2. is the data stream's name, and may be left out.\n");
     std::string name;
     if (nrhs == 2) {
-        if (!host::ReadText(prhs[1], &name) || name.find('\0') != std::string::npos)
+        if (!host::ReadText(prhs[1], &name))
             Fail("\tArgument 2. is not a stream name.\n");
         if (name.empty()) Fail("\tStream name is empty.\n");
     }
