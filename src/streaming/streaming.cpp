@@ -69,6 +69,8 @@ struct Streaming {
     lsl_outlet data = nullptr;
     lsl_outlet markers = nullptr;
     std::unique_ptr<QueuedLine[]> lines;  // STREAMING_BUFFER_LINES
+    std::vector<double> samples;          // the thread's: one chunk of samples
+    std::vector<double> stamps;           // and their time stamps
     platform::Handle wake = nullptr;      // auto-reset: ends the thread's pause early
     platform::Handle thread = nullptr;
 
@@ -200,8 +202,8 @@ void ToSample(const uint8_t* line, double* sample) {
 
 // Pushes the lines up to `to` (lines accepted), oldest first, in chunks.
 void PushLines(Streaming* s, uint64_t to) {
-    static thread_local std::vector<double> samples(kChunkLines * STREAMING_CHANNELS);
-    static thread_local std::vector<double> stamps(kChunkLines);
+    std::vector<double>& samples = s->samples;
+    std::vector<double>& stamps = s->stamps;
     uint64_t from = s->pushed.load(std::memory_order_relaxed);
     while (from < to) {
         const uint64_t index = from % STREAMING_BUFFER_LINES;
@@ -321,6 +323,8 @@ Streaming* StartStreaming(const StreamingSource& source) {
     std::unique_ptr<Streaming> s(new (std::nothrow) Streaming);
     if (s) s->lines.reset(new (std::nothrow) QueuedLine[STREAMING_BUFFER_LINES]);
     if (!s || !s->lines) Fail("\tUnable to allocate memory for the streaming buffer.\n");
+    s->samples.resize(kChunkLines * STREAMING_CHANNELS);
+    s->stamps.resize(kChunkLines);
     s->serialNumber = Text(source.serialNumber);
     s->deviceInfo = Text(source.deviceInfo);
     s->moduleVersion = Text(source.moduleVersion);
