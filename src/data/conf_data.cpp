@@ -8,6 +8,7 @@
 #include "link/link.h"
 #include "link/protocol.h"
 #include "platform/platform.h"
+#include "recovery/recovery.h"
 
 namespace {
 
@@ -56,6 +57,12 @@ void RequestConfData(ControlData* connection, uint8_t payload[CONF_DATA_SIZE]) {
     }
     host::FlushPrints();
     if (!havePayload) Fail("\tGetConfData() failed.\n");
+}
+
+bool RequestConfDataWhenIdle(ControlData* connection, uint8_t payload[CONF_DATA_SIZE]) {
+    if (connection->mode.load() != MODE_IDLE || InstrumentAway(connection)) return false;
+    RequestConfData(connection, payload);
+    return true;
 }
 
 void GetConfData(ControlData* connection, mxArray* plhs[]) {

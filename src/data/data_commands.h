@@ -18,6 +18,9 @@ void GetConfData(ControlData* connection, mxArray* plhs[]);
 // The same exchange, with the 272 payload bytes as received copied into
 // payload; raises GetConfData's messages.
 void RequestConfData(ControlData* connection, uint8_t payload[CONF_DATA_SIZE]);
+// RequestConfData when the instrument can answer it: idle and on the bus.
+// False, asking nothing, while measuring or while the instrument is away.
+bool RequestConfDataWhenIdle(ControlData* connection, uint8_t payload[CONF_DATA_SIZE]);
 // Sends count complex values (real parts, then imaginary parts, as singles)
 // with the opcode of SetShuntVal or SetCompVal.
 void SendComplexValues(ControlData* connection, const mxArray* values, uint32_t count,

@@ -64,8 +64,7 @@ void StartRecordingCommand(ControlData* connection, int nrhs, const mxArray* prh
     // The configuration goes into the header; while measuring the
     // instrument cannot be asked for it, and the header says so.
     uint8_t conf[CONF_DATA_SIZE];
-    const bool idle = connection->mode.load() == MODE_IDLE && !InstrumentAway(connection);
-    if (idle) RequestConfData(connection, conf);
+    const bool haveConf = RequestConfDataWhenIdle(connection, conf);
 
     RecordingSource source{};
     source.moduleVersion = kModuleVersion;
@@ -75,7 +74,7 @@ void StartRecordingCommand(ControlData* connection, int nrhs, const mxArray* prh
     source.samplingDivider = connection->samplingDivider;
     source.linesPerRead = connection->linesPerRead;
     source.mode = connection->mode.load();
-    source.confData = idle ? conf : nullptr;
+    source.confData = haveConf ? conf : nullptr;
     Recording* recording = StartRecording(name.c_str(), source);
     // The settings in force, as far as this connection sent them, come
     // before the first line: the file then says what every line was measured

@@ -8,7 +8,6 @@
 #include "host/command_error.h"
 #include "host/host.h"
 #include "link/protocol.h"
-#include "recovery/recovery.h"
 #include "streaming/streaming.h"
 
 namespace {
@@ -57,8 +56,7 @@ void StartStreamingCommand(ControlData* connection, int nrhs, const mxArray* prh
     // The configuration goes into the stream's description; while measuring
     // (or while the instrument is away) it cannot be asked for.
     uint8_t conf[CONF_DATA_SIZE];
-    const bool idle = connection->mode.load() == MODE_IDLE && !InstrumentAway(connection);
-    if (idle) RequestConfData(connection, conf);
+    const bool haveConf = RequestConfDataWhenIdle(connection, conf);
 
     StreamingSource source;
     source.name = name;
@@ -68,7 +66,7 @@ void StartStreamingCommand(ControlData* connection, int nrhs, const mxArray* prh
     source.deviceIndex = connection->deviceIndex;
     source.samplingDivider = connection->samplingDivider;
     source.nominalRate = NominalRate(connection);
-    source.confData = idle ? conf : nullptr;
+    source.confData = haveConf ? conf : nullptr;
     Streaming* streaming = StartStreaming(source);
     // The one it replaces has ended and left the feed.
     DestroyStreaming(connection->streaming);

@@ -44,35 +44,43 @@ inline std::string Utf16ToUtf8(const uint16_t* units, size_t count, bool* whole 
     return out;
 }
 
-// True for well-formed UTF-8: every sequence complete, in its shortest form,
-// no surrogates, nothing beyond U+10FFFF.
+// Decodes the UTF-8 sequence at s[i] into *c. *used is its length: that of a
+// complete sequence, else 1. False when it is not well-formed: incomplete, a
+// stray or invalid byte, not in its shortest form, a surrogate, or beyond
+// U+10FFFF.
+inline bool DecodeUtf8(const uint8_t* s, size_t length, size_t i, uint32_t* c, size_t* used) {
+    const uint8_t b = s[i];
+    size_t extra = 0;
+    uint32_t least = 0;
+    *used = 1;
+    if (b < 0x80) {
+        *c = b;
+        return true;
+    } else if ((b & 0xE0) == 0xC0) {
+        *c = b & 0x1F, extra = 1, least = 0x80;
+    } else if ((b & 0xF0) == 0xE0) {
+        *c = b & 0x0F, extra = 2, least = 0x800;
+    } else if ((b & 0xF8) == 0xF0) {
+        *c = b & 0x07, extra = 3, least = 0x10000;
+    } else {
+        return false;
+    }
+    if (length - i <= extra) return false;
+    for (size_t k = 1; k <= extra; ++k) {
+        if ((s[i + k] & 0xC0) != 0x80) return false;
+    }
+    for (size_t k = 1; k <= extra; ++k) *c = (*c << 6) | (s[i + k] & 0x3F);
+    *used = 1 + extra;
+    return *c >= least && *c <= 0x10FFFF && !(*c >= 0xD800 && *c <= 0xDFFF);
+}
+
+// True for well-formed UTF-8 (DecodeUtf8 throughout).
 inline bool IsUtf8(const char* text, size_t length) {
     const auto* s = reinterpret_cast<const uint8_t*>(text);
-    size_t i = 0;
-    while (i < length) {
-        const uint8_t b = s[i];
-        size_t extra = 0;
-        uint32_t c = b;
-        uint32_t least = 0;
-        if (b < 0x80) {
-            ++i;
-            continue;
-        } else if ((b & 0xE0) == 0xC0) {
-            c = b & 0x1F, extra = 1, least = 0x80;
-        } else if ((b & 0xF0) == 0xE0) {
-            c = b & 0x0F, extra = 2, least = 0x800;
-        } else if ((b & 0xF8) == 0xF0) {
-            c = b & 0x07, extra = 3, least = 0x10000;
-        } else {
-            return false;
-        }
-        if (length - i <= extra) return false;
-        for (size_t k = 1; k <= extra; ++k) {
-            if ((s[i + k] & 0xC0) != 0x80) return false;
-            c = (c << 6) | (s[i + k] & 0x3F);
-        }
-        if (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
-        i += 1 + extra;
+    uint32_t c;
+    size_t used;
+    for (size_t i = 0; i < length; i += used) {
+        if (!DecodeUtf8(s, length, i, &c, &used)) return false;
     }
     return true;
 }
@@ -81,36 +89,10 @@ inline std::vector<uint16_t> Utf8ToUtf16(const char* text, size_t length) {
     std::vector<uint16_t> out;
     out.reserve(length);
     const auto* s = reinterpret_cast<const uint8_t*>(text);
-    size_t i = 0;
-    while (i < length) {
-        const uint8_t b = s[i];
-        uint32_t c = 0xFFFD;
-        size_t extra = 0;
-        uint32_t least = 0;
-        if (b < 0x80) {
-            c = b;
-        } else if ((b & 0xE0) == 0xC0) {
-            c = b & 0x1F, extra = 1, least = 0x80;
-        } else if ((b & 0xF0) == 0xE0) {
-            c = b & 0x0F, extra = 2, least = 0x800;
-        } else if ((b & 0xF8) == 0xF0) {
-            c = b & 0x07, extra = 3, least = 0x10000;
-        }
-        size_t used = 1;
-        if (extra > 0) {
-            bool whole = i + extra < length;
-            for (size_t k = 1; whole && k <= extra; ++k) {
-                if ((s[i + k] & 0xC0) != 0x80) whole = false;
-            }
-            if (whole) {
-                for (size_t k = 1; k <= extra; ++k) c = (c << 6) | (s[i + k] & 0x3F);
-                used = 1 + extra;
-                if (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = 0xFFFD;
-            } else {
-                c = 0xFFFD;
-            }
-        }
-        i += used;
+    uint32_t c;
+    size_t used;
+    for (size_t i = 0; i < length; i += used) {
+        if (!DecodeUtf8(s, length, i, &c, &used)) c = 0xFFFD;
         if (c >= 0x10000) {
             c -= 0x10000;
             out.push_back(static_cast<uint16_t>(0xD800 + (c >> 10)));
