@@ -75,6 +75,7 @@ TEST_F(Recovery, APulledInstrumentComesBackAsItWasAndTheRecordingHoldsTheOutage)
     const fs::path file = fs::temp_directory_path() / ("varnelo-recovery-" +
                           std::to_string(platform::UtcNowNanoseconds()) + ".vnrec");
     ASSERT_EQ(ErrorOf(0, {String("StartRecording"), String(file.string().c_str())}), "");
+    ASSERT_EQ(ErrorOf(0, {String("StartStreaming")}), "");
     ASSERT_EQ(ErrorOf(0, {String("Start")}), "");
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
 
@@ -98,6 +99,11 @@ TEST_F(Recovery, APulledInstrumentComesBackAsItWasAndTheRecordingHoldsTheOutage)
         << printed;
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     ASSERT_EQ(ErrorOf(1, {String("StopRecording")}), "");
+    // The stream went on through the outage: Start, the loss, the marker and
+    // the return on its marker stream.
+    auto stream = Call(1, {String("StopStreaming")});
+    EXPECT_EQ(mxGetScalar(standalone::GetField(stream[0], "MarkersPushed")), 4.0);
+    EXPECT_EQ(mxGetScalar(standalone::GetField(stream[0], "LinesNotPushed")), 0.0);
 
     const recfile::File f = recfile::Read(file.string());
     fs::remove(file);
