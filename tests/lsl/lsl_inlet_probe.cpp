@@ -1,161 +1,95 @@
-// lsl_inlet_probe: a consumer of a Varnelo data stream in a process of its
-// own, as a lab's program would be. It finds the stream by its source id,
-// opens it, and checks what comes: channel 0 (the cycle count) goes up by
-// one from each sample to the next, and no time stamp is earlier than the
-// one before. Any numeric stream whose channel 0 counts its samples will
-// do; liblsl's own log lines go to stderr.
+// lsl_inlet_probe: an LSL consumer in a process of its own, for the tests
+// that stream from another process (the Python command line, the Windows
+// module under Wine). liblsl reads the configuration LSLAPICFG names.
 //
-//   lsl_inlet_probe SOURCE_ID [--samples N | --seconds S] [--timeout T]
+//   lsl_inlet_probe SOURCE_ID [--name NAME] [--samples N | --seconds S] [--timeout T]
 //
-// It pulls N samples (--samples), or for S seconds from the moment the
-// stream opened (--seconds), or, with neither, until the outlet closes.
-// --timeout T (seconds, default 30) bounds the search for the stream, the
-// opening, and the wait for each sample. liblsl reads the configuration
-// that LSLAPICFG names, as every program of the test command does.
-//
-// Prints one line on stdout:
+// Resolves the stream of that source id (and name: a test's own name keeps
+// another run's outlet of the same source id out), opens it, and pulls N
+// samples, or for S seconds, or with neither until the outlet closes; T
+// (default 30 s) bounds the search and each wait. Channel 0 must go up by
+// one from sample to sample, and no time stamp may go back. Prints
 //   samples=N first=C last=C gaps=G backwards=B channels=K rate=R end=WHY name=NAME
-// first and last are the cycle counts of the first and last samples ("-"
-// without samples); gaps counts samples whose cycle count is not the one
-// before plus one; backwards, stamps earlier than the one before; WHY is
-// samples, seconds, closed, timeout or not-found.
-// Exit status: 0 when it got what it was asked for (N samples, samples for
-// S seconds, or samples up to the outlet's closing), at least one sample,
-// with no gap and no stamp going back; 1 otherwise; 2 bad arguments.
+// (WHY: samples, seconds, closed, timeout, not-found) and exits 0 when it
+// got what it was asked for, at least one sample, with no gap and no stamp
+// going back; 1 otherwise; 2 on bad arguments.
 #include <lsl_c.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
-namespace {
-
-struct Options {
-    std::string sourceId;
-    unsigned long long samples = 0;  // 0: not asked for
-    double seconds = 0;              // 0: not asked for
-    double timeout = 30;
-};
-
-int Usage(const char* why) {
-    std::fprintf(stderr,
-                 "lsl_inlet_probe: %s\nusage: lsl_inlet_probe SOURCE_ID [--samples N | --seconds S] "
-                 "[--timeout T]\n",
-                 why);
-    return 2;
-}
-
-bool Positive(const char* text, double* value) {
-    char* end = nullptr;
-    *value = std::strtod(text, &end);
-    return end != text && *end == '\0' && *value > 0 && *value < 1e9;
-}
-
-double Now() {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
-    Options o;
-    for (int i = 1; i < argc; ++i) {
+    std::string id, name, end = "not-found";
+    double samples = 0, seconds = 0, timeout = 30;
+    bool bad = false;
+    for (int i = 1; i < argc && !bad; ++i) {
         const std::string arg = argv[i];
-        double value = 0;
-        if (arg == "--samples" || arg == "--seconds" || arg == "--timeout") {
-            if (i + 1 >= argc || !Positive(argv[i + 1], &value))
-                return Usage((arg + " needs a number above 0").c_str());
-            ++i;
-            if (arg == "--samples") {
-                if (value != static_cast<double>(static_cast<unsigned long long>(value)))
-                    return Usage("--samples needs a whole number");
-                o.samples = static_cast<unsigned long long>(value);
-            } else if (arg == "--seconds") {
-                o.seconds = value;
-            } else {
-                o.timeout = value;
-            }
-        } else if (o.sourceId.empty() && !arg.empty() && arg[0] != '-') {
-            o.sourceId = arg;
+        double* number = arg == "--samples" ? &samples : arg == "--seconds" ? &seconds
+                         : arg == "--timeout" ? &timeout : nullptr;
+        if (number && i + 1 < argc) {
+            bad = (*number = std::atof(argv[++i])) <= 0;
+        } else if (arg == "--name" && i + 1 < argc) {
+            name = argv[++i];
         } else {
-            return Usage(("unexpected argument " + arg).c_str());
+            bad = !id.empty() || arg[0] == '-';
+            id = arg;
         }
     }
-    if (o.sourceId.empty()) return Usage("no source id");
-    if (o.samples && o.seconds) return Usage("--samples and --seconds exclude each other");
+    if (bad || id.empty() || (samples && seconds) || (id + name).find('\'') != std::string::npos) {
+        std::fprintf(stderr, "usage: lsl_inlet_probe SOURCE_ID [--name NAME] "
+                             "[--samples N | --seconds S] [--timeout T]\n");
+        return 2;
+    }
+    std::string predicate = "source_id='" + id + "'";
+    if (!name.empty()) predicate += " and name='" + name + "'";
+    lsl_streaminfo found[8];
+    const int n = lsl_resolve_bypred(found, 8, predicate.c_str(), 1, timeout);
+    const int channels = n > 0 ? lsl_get_channel_count(found[0]) : 0;
+    const double rate = n > 0 ? lsl_get_nominal_srate(found[0]) : 0;
+    if (n > 0) name = lsl_get_name(found[0]);
+    // No recovery: a closed outlet ends the pulls, after every sample it sent.
+    lsl_inlet inlet = n > 0 ? lsl_create_inlet(found[0], 60, 0, 0) : nullptr;
+    for (int i = 0; i < n; ++i) lsl_destroy_streaminfo(found[i]);
+    int32_t error = 0;
+    if (inlet) {
+        lsl_open_stream(inlet, timeout, &error);
+        end = error || channels < 1 ? "timeout" : "";
+    }
 
     unsigned long long got = 0, gaps = 0, backwards = 0;
     double first = 0, last = 0, lastStamp = 0;
-    int channels = 0;
-    double rate = 0;
-    std::string name, end = "not-found";
-
-    lsl_streaminfo found[8];
-    const int n = lsl_resolve_byprop(found, 8, "source_id", o.sourceId.c_str(), 1, o.timeout);
-    lsl_inlet inlet = nullptr;
-    bool opened = false;
-    if (n > 0) {
-        channels = lsl_get_channel_count(found[0]);
-        rate = lsl_get_nominal_srate(found[0]);
-        name = lsl_get_name(found[0]);
-        // No recovery: a closed outlet ends the pull with lsl_lost_error,
-        // after every sample it sent.
-        inlet = lsl_create_inlet(found[0], 60, 0, 0);
-        for (int i = 0; i < n; ++i) lsl_destroy_streaminfo(found[i]);
-        int32_t error = 0;
-        if (inlet) lsl_open_stream(inlet, o.timeout, &error);
-        opened = inlet && error == 0;
-        end = error == lsl_lost_error ? "closed" : "timeout";
-    }
-    if (opened && channels > 0) {
-        std::vector<double> sample(static_cast<size_t>(channels));
-        const double until = o.seconds ? Now() + o.seconds : 0;
-        for (;;) {
-            if (o.samples && got == o.samples) {
-                end = "samples";
-                break;
-            }
-            double wait = o.timeout;
-            if (o.seconds) {
-                const double left = until - Now();
-                if (left <= 0) {
-                    end = "seconds";
-                    break;
-                }
-                if (left < wait) wait = left;
-            }
-            int32_t error = 0;
-            const double stamp = lsl_pull_sample_d(inlet, sample.data(), channels, wait, &error);
-            if (stamp == 0.0) {
-                if (error == lsl_lost_error) {
-                    end = "closed";
-                    break;
-                }
-                if (o.seconds && Now() >= until) continue;  // the seconds ran out, not the timeout
-                end = "timeout";
-                break;
-            }
-            if (got == 0) {
-                first = sample[0];
-            } else {
-                if (sample[0] != last + 1) ++gaps;
-                if (stamp < lastStamp) ++backwards;
-            }
+    std::vector<double> sample(channels > 0 ? channels : 1);
+    using Clock = std::chrono::steady_clock;
+    const auto until = Clock::now() + std::chrono::duration<double>(seconds);
+    while (end.empty()) {
+        const double left = std::chrono::duration<double>(until - Clock::now()).count();
+        const double wait = seconds && left < timeout ? left : timeout;
+        if (samples && got >= samples) {
+            end = "samples";
+        } else if (seconds && left <= 0) {
+            end = "seconds";
+        } else if (const double stamp =
+                       lsl_pull_sample_d(inlet, sample.data(), channels, wait, &error)) {
+            gaps += got && sample[0] != last + 1;
+            backwards += got && stamp < lastStamp;
+            first = got++ ? first : sample[0];
             last = sample[0];
             lastStamp = stamp;
-            ++got;
+        } else if (error == lsl_lost_error) {
+            end = "closed";
+        } else if (wait == timeout) {
+            end = "timeout";  // else the seconds ran out: said on the next turn
         }
     }
     if (inlet) lsl_destroy_inlet(inlet);
 
-    const std::string wanted = o.samples ? "samples" : o.seconds ? "seconds" : "closed";
     char cycles[64] = "first=- last=-";
     if (got) std::snprintf(cycles, sizeof cycles, "first=%.0f last=%.0f", first, last);
-    std::printf("samples=%llu %s gaps=%llu backwards=%llu channels=%d rate=%g end=%s name=%s\n", got,
-                cycles, gaps, backwards, channels, rate, end.c_str(), name.c_str());
-    std::fflush(stdout);
-    return end == wanted && got > 0 && gaps == 0 && backwards == 0 ? 0 : 1;
+    std::printf("samples=%llu %s gaps=%llu backwards=%llu channels=%d rate=%g end=%s name=%s\n",
+                got, cycles, gaps, backwards, channels, rate, end.c_str(), name.c_str());
+    const std::string wanted = samples ? "samples" : seconds ? "seconds" : "closed";
+    return end == wanted && got && !gaps && !backwards ? 0 : 1;
 }
