@@ -19,9 +19,9 @@ time-outs, USB errors) goes to the ``logging`` logger ``"varnelo"``; the
 package prints nothing itself.
 """
 from .errors import VarneloError
-from .instrument import Configuration, Instrument, Lines, RecordingStatus
+from .instrument import Configuration, Instrument, Lines, RecordingStatus, StreamingStatus
 from .recording import Event, Recording, RecordingHeader, read_recording
 
 __all__ = ["Configuration", "Event", "Instrument", "Lines", "Recording", "RecordingHeader",
-           "RecordingStatus", "VarneloError", "read_recording"]
+           "RecordingStatus", "StreamingStatus", "VarneloError", "read_recording"]
 __version__ = "1.0.0"

@@ -1,8 +1,9 @@
-"""The ``varnelo`` command: record from the instrument, and describe, export
-and plot recording files.
+"""The ``varnelo`` command: record from the instrument or stream it on the Lab
+Streaming Layer, and describe, export and plot recording files.
 
     varnelo record FILE [--seconds S] [--divider D] [--ring-lines N] [--simulated]
-                   [--no-reconnect]
+                   [--no-reconnect] [--stream [NAME]]
+    varnelo stream [--seconds S] [--divider D] [--simulated] [--no-reconnect] [--name NAME]
     varnelo info FILE
     varnelo export FILE OUT.csv [--first N] [--count M]
     varnelo plot FILE OUT.png [--bin K]
@@ -12,10 +13,11 @@ with numpy alone (plot needs matplotlib too): they work where the compiled
 part of the package is not built.
 
 Exit status: 0 done; 1 a failure (the instrument refused a command, no line
-came, a disk filled); 2 bad input (a missing file, a file that is not a
-recording, an output that would write over a recording, a bad number). The
-module's warnings (time-outs, read errors, a recording stopped by a write
-failure) go to stderr.
+came, a disk filled, the stream could not open); 2 bad input (a missing
+file, a file that is not a recording, an output that would write over a
+recording, a bad number, an empty stream name). The module's warnings
+(time-outs, read errors, a recording stopped by a write failure) go to
+stderr.
 """
 from __future__ import annotations
 
@@ -27,7 +29,6 @@ import os
 import signal
 import stat
 import sys
-import threading
 import time
 from typing import Any, Callable, List, NamedTuple, Optional, Sequence, TextIO
 
@@ -159,59 +160,83 @@ def _progress(out: TextIO, text: str) -> None:
         pass
 
 
-# The signals that end a recording cleanly, and how the summary names them.
+# The signals that end a recording or a stream cleanly, and how the summary
+# names them.
 _ENDING_SIGNALS = {signal.SIGINT: "Ctrl-C", signal.SIGTERM: "SIGTERM"}
 if hasattr(signal, "SIGHUP"):  # not on Windows
     _ENDING_SIGNALS[signal.SIGHUP] = "SIGHUP (the terminal closed)"
 
 
-def record(args: argparse.Namespace, out: TextIO) -> int:
-    # The extensions are loaded only here: the other subcommands need numpy alone.
-    from .instrument import Instrument
-
+def _stream_name(text: str) -> str:
+    """A stream name from the command line: not empty, and in UTF-8, as the
+    module takes text."""
+    if not text:
+        raise argparse.ArgumentTypeError("the stream's name is empty")
     try:
-        args.file.encode("utf-8")
+        text.encode("utf-8")
     except UnicodeEncodeError:
-        raise UsageError(f"the file name {args.file!r} is not UTF-8, as the module needs; "
-                         "name the file in UTF-8") from None
-    ended = threading.Event()
+        raise argparse.ArgumentTypeError(f"the name {text!r} is not UTF-8") from None
+    return text
+
+
+class _Run(NamedTuple):
+    """How a measurement of :func:`_measure` went."""
+
+    result: Any
+    """What its end step returned."""
+    duration: float
+    how: str
+    """What ended it, as the summaries say it: " (ended by Ctrl-C)", or empty."""
+
+
+def _measure(args: argparse.Namespace, out: TextIO, begin: Callable[[Any], None],
+             tick: Callable[[Any, float], Optional[str]], end: Callable[[Any], Any],
+             ends: str) -> _Run:
+    """The loop of ``record`` and ``stream``: connects (with recovery unless
+    --no-reconnect), sets the divider when asked, calls begin(inst), starts
+    measuring, and calls tick(inst, elapsed) four times a second until
+    --seconds have passed, one of _ENDING_SIGNALS came, or tick returns None.
+    On a terminal, what tick returns is the progress line, followed by how
+    to end the run (``ends``: "the recording"). end(inst) then ends the run
+    and returns its outcome; the instrument is disconnected whatever
+    happened."""
+    # The extensions are loaded only here: the other subcommands need numpy alone.
+    from .instrument import DEFAULT_RING_LINES, Instrument
+
     caught: List[int] = []
 
-    def end(signum: int, _frame: Any) -> None:
+    def on_signal(signum: int, _frame: Any) -> None:
+        # Only this: the handler runs in the main thread between any two
+        # bytecodes, so it must take no lock the loop may hold (an Event's
+        # set() would, and wait for it for ever).
         caught.append(signum)
-        ended.set()
 
-    inst = Instrument(simulated=args.simulated, ring_lines=args.ring_lines,
+    inst = Instrument(simulated=args.simulated,
+                      ring_lines=getattr(args, "ring_lines", DEFAULT_RING_LINES),
                       reconnect=not args.no_reconnect)
     inst.connect()
-    previous = {s: signal.signal(s, end) for s in _ENDING_SIGNALS}
-    status = None
+    previous = {s: signal.signal(s, on_signal) for s in _ENDING_SIGNALS}
     try:
         if args.divider is not None:
             inst.set_sampling_divider(args.divider)
-        # Started in idle mode, so that the header holds the configuration.
-        inst.start_recording(args.file)
+        begin(inst)
         inst.start()
         t0 = time.monotonic()
         tty = out.isatty()
-        while not ended.is_set():
+        while not caught:
             elapsed = time.monotonic() - t0
             if args.seconds is not None and elapsed >= args.seconds:
                 break
-            status = inst.recording_status()
-            if not status.recording:
-                break  # a write failure stopped it; its error is below
+            progress = tick(inst, elapsed)
+            if progress is None:
+                break
             if tty:
-                rate = status.lines / elapsed if elapsed > 0 else 0.0
-                _progress(out, f"\r{elapsed:8.1f} s  {status.lines:,} lines  "
-                               f"{status.lines_lost:,} lost  {rate:,.0f} lines/s"
-                               "   (Ctrl-C ends the recording)\x1b[K")
-            wait = 0.25 if args.seconds is None else min(0.25, max(args.seconds - elapsed, 0))
-            ended.wait(wait)
+                _progress(out, f"\r{elapsed:8.1f} s  {progress}   (Ctrl-C ends {ends})\x1b[K")
+            time.sleep(0.25 if args.seconds is None else min(0.25, max(args.seconds - elapsed, 0)))
         duration = time.monotonic() - t0
         if tty:
             _progress(out, "\r\x1b[K")
-        status = inst.stop_recording()
+        result = end(inst)
     finally:
         try:
             inst.disconnect()
@@ -219,13 +244,81 @@ def record(args: argparse.Namespace, out: TextIO) -> int:
             for s, handler in previous.items():
                 signal.signal(s, handler)
     how = f" (ended by {_ENDING_SIGNALS[caught[0]]})" if caught else ""
+    return _Run(result, duration, how)
+
+
+def _streaming_progress(status: Any) -> str:
+    consumer = "a consumer connected" if status.has_consumers else "no consumer"
+    return (f"{status.lines_pushed:,} lines pushed  {status.lines_not_pushed:,} not pushed  "
+            f"{consumer}")
+
+
+def _streamed(status: Any, duration: str = "") -> str:
+    return (f"Streamed {status.lines_pushed:,} lines as \"{status.name}\" (source id "
+            f"{status.source_id}){duration}; {status.lines_not_pushed:,} lines not pushed, "
+            f"{status.markers_pushed:,} marker{'' if status.markers_pushed == 1 else 's'}.\n")
+
+
+def record(args: argparse.Namespace, out: TextIO) -> int:
+    try:
+        args.file.encode("utf-8")
+    except UnicodeEncodeError:
+        raise UsageError(f"the file name {args.file!r} is not UTF-8, as the module needs; "
+                         "name the file in UTF-8") from None
+    streams = args.stream is not None
+
+    def begin(inst: Any) -> None:
+        # The stream first: one that cannot open leaves no empty file behind.
+        if streams:
+            inst.start_streaming(None if args.stream is True else args.stream)
+        # Started in idle mode, so that the header holds the configuration.
+        inst.start_recording(args.file)
+
+    def tick(inst: Any, elapsed: float) -> Optional[str]:
+        status = inst.recording_status()
+        if not status.recording:
+            return None  # a write failure stopped it; its error is below
+        rate = status.lines / elapsed if elapsed > 0 else 0.0
+        text = f"{status.lines:,} lines  {status.lines_lost:,} lost  {rate:,.0f} lines/s"
+        if streams:
+            text += "  streamed: " + _streaming_progress(inst.streaming_status())
+        return text
+
+    def end(inst: Any) -> Any:
+        status = inst.stop_recording()
+        return status, inst.stop_streaming() if streams else None
+
+    (status, streamed), duration, how = _measure(args, out, begin, tick, end, "the recording")
     _progress(out, f"Recorded {status.lines:,} lines ({_megabytes(status.bytes)}) to "
                    f"{status.file_name} in {duration:.1f} s{how}; "
                    f"{status.lines_lost:,} lines lost.\n")
+    if streamed is not None:
+        _progress(out, _streamed(streamed))
     if status.error:
         raise Failure(f"the recording stopped early: {status.error}")
     if status.lines == 0:
         raise Failure(f"no line came from the instrument; {status.file_name} holds no lines")
+    return 0
+
+
+# ---- stream ----
+
+def stream(args: argparse.Namespace, out: TextIO) -> int:
+    def end(inst: Any) -> Any:
+        # The measurement first, so that the marker stream ends with its Stop.
+        try:
+            inst.stop()
+        except VarneloError:
+            pass  # an instrument that is gone: Disconnect says so
+        return inst.stop_streaming()
+
+    run = _measure(args, out, lambda inst: inst.start_streaming(args.name),
+                   lambda inst, _elapsed: _streaming_progress(inst.streaming_status()),
+                   end, "the stream")
+    status = run.result
+    _progress(out, _streamed(status, f" in {run.duration:.1f} s{run.how}"))
+    if status.lines_pushed + status.lines_not_pushed == 0:
+        raise Failure("no line came from the instrument; nothing was streamed")
     return 0
 
 
@@ -498,12 +591,12 @@ def plot(args: argparse.Namespace, out: TextIO) -> int:
 # ---- the command ----
 
 def _parser() -> argparse.ArgumentParser:
-    parser = _Parser(prog=PROG, description="Record from a Varnelo instrument, and describe, "
-                     "export and plot recording files.",
+    parser = _Parser(prog=PROG, description="Record from a Varnelo instrument or stream it on "
+                     "the Lab Streaming Layer, and describe, export and plot recording files.",
                      epilog="Exit status: 0 done, 1 a failure (the instrument refused a "
-                     "command, no line came, a disk filled), 2 bad input. The module's "
-                     "warnings (time-outs, read errors, a recording stopped by a write "
-                     "failure) go to stderr.")
+                     "command, no line came, a disk filled, the stream could not open), 2 bad "
+                     "input. The module's warnings (time-outs, read errors, a recording stopped "
+                     "by a write failure) go to stderr.")
     commands = parser.add_subparsers(dest="command", metavar="COMMAND")
     commands.required = True
 
@@ -512,21 +605,36 @@ def _parser() -> argparse.ArgumentParser:
         sub.set_defaults(run=run)
         return sub
 
+    def measuring(p: argparse.ArgumentParser, goes_on: str) -> None:
+        p.add_argument("--seconds", type=_positive_seconds, metavar="S",
+                       help="stop after S seconds (default: at Ctrl-C)")
+        p.add_argument("--divider", type=_number, metavar="D",
+                       help="the sampling divider to set first (docs/commands.md lists them)")
+        p.add_argument("--simulated", action="store_true", help="use the simulated instrument")
+        p.add_argument("--no-reconnect", action="store_true",
+                       help="do not wait for an instrument that drops off the bus: its read "
+                       "error ends the lines (by default it is waited for, taken back with its "
+                       f"settings, and {goes_on})")
+
     p = add("record", record, "Record every line from the instrument to a new file, until "
             "--seconds have passed or Ctrl-C, SIGTERM or SIGHUP. Exits 1 when no line came "
             "or a write failure stopped the recording.")
     p.add_argument("file", metavar="FILE", help="the recording file to create (must not exist)")
-    p.add_argument("--seconds", type=_positive_seconds, metavar="S",
-                   help="stop after S seconds (default: at Ctrl-C)")
-    p.add_argument("--divider", type=_number, metavar="D",
-                   help="the sampling divider to set first (docs/commands.md lists them)")
+    measuring(p, "the file goes on")
     p.add_argument("--ring-lines", type=_whole, default=500, metavar="N",
                    help="the module's ring depth, 500 to 1000000 (default 500)")
-    p.add_argument("--simulated", action="store_true", help="use the simulated instrument")
-    p.add_argument("--no-reconnect", action="store_true",
-                   help="do not wait for an instrument that drops off the bus: its read "
-                   "error ends the lines (by default it is waited for, taken back with its "
-                   "settings, and the file goes on)")
+    # A bare --stream gives True: a const that is text would go through _stream_name.
+    p.add_argument("--stream", nargs="?", const=True, type=_stream_name, metavar="NAME",
+                   help="also publish every line on the Lab Streaming Layer, as `varnelo "
+                   "stream` does, in a data stream named NAME (default \"Varnelo <serial "
+                   "number>\")")
+
+    p = add("stream", stream, "Publish every line from the instrument on the Lab Streaming "
+            "Layer (docs/lsl.md), until --seconds have passed or Ctrl-C, SIGTERM or SIGHUP. "
+            "Exits 1 when the stream could not open or no line came.")
+    measuring(p, "the stream goes on")
+    p.add_argument("--name", type=_stream_name, metavar="NAME",
+                   help="the data stream's name (default \"Varnelo <serial number>\")")
 
     p = add("info", info, "Show a recording's header, lines, duration, gaps, outages (the "
             "instrument off the bus) and events, and whether its tail was cut.")

@@ -163,6 +163,41 @@ def _recording_status(status: Dict[str, Any]) -> RecordingStatus:
     )
 
 
+@dataclass(frozen=True)
+class StreamingStatus:
+    """The Lab Streaming Layer streams' state (``StopStreaming``,
+    ``GetStreamingStatus``); docs/lsl.md describes the streams."""
+
+    name: str
+    """The data stream's name; empty when no stream was started."""
+    source_id: str
+    """The data stream's source id, ``varnelo-<serial number>``; the marker
+    stream's is this with ``-markers``."""
+    streaming: bool
+    """The outlets are open and every line received is pushed."""
+    lines_pushed: int
+    """Lines handed to liblsl."""
+    lines_not_pushed: int
+    """Lines the stream could not keep (its buffer was full); never dropped
+    without being counted here."""
+    markers_pushed: int
+    """Markers and command events pushed to the marker stream."""
+    has_consumers: bool
+    """An inlet is connected to the data stream."""
+
+
+def _streaming_status(status: Dict[str, Any]) -> StreamingStatus:
+    return StreamingStatus(
+        name=status["Name"],
+        source_id=status["SourceId"],
+        streaming=bool(_scalar(status["Streaming"])),
+        lines_pushed=int(_scalar(status["LinesPushed"])),
+        lines_not_pushed=int(_scalar(status["LinesNotPushed"])),
+        markers_pushed=int(_scalar(status["MarkersPushed"])),
+        has_consumers=bool(_scalar(status["HasConsumers"])),
+    )
+
+
 def _check_text(value: Any, what: str) -> None:
     # A word argument: anything but text would reach the module as a number
     # and be refused as a syntax error, which hides the mistake.
@@ -195,7 +230,8 @@ class Instrument:
     handles onto that one connection, as every call of the MEX function is.
 
     Used as a context manager, entering connects; leaving stops a running
-    recording (its final status in :attr:`final_recording_status`) and a
+    recording and a running stream (their final statuses in
+    :attr:`final_recording_status` and :attr:`final_streaming_status`) and a
     running measurement and disconnects, also when an exception leaves the
     block::
 
@@ -213,6 +249,10 @@ class Instrument:
         self.final_recording_status: Optional[RecordingStatus] = None
         """The final status of the last recording this Instrument stopped, with
         :meth:`stop_recording`, :meth:`disconnect` or by leaving the ``with``
+        block; ``None`` before."""
+        self.final_streaming_status: Optional[StreamingStatus] = None
+        """The final status of the last stream this Instrument stopped, with
+        :meth:`stop_streaming`, :meth:`disconnect` or by leaving the ``with``
         block; ``None`` before."""
 
     def __repr__(self) -> str:
@@ -268,15 +308,19 @@ class Instrument:
 
     def disconnect(self) -> None:
         """Stops a running measurement and closes the connection (``Disconnect``).
-        A running recording is stopped first (``StopRecording``), and its
-        final status kept in :attr:`final_recording_status`: once
-        disconnected, the module can no longer be asked for it."""
+        A running recording and a running stream are stopped first
+        (``StopRecording``, ``StopStreaming``), and their final statuses kept in
+        :attr:`final_recording_status` and :attr:`final_streaming_status`: once
+        disconnected, the module can no longer be asked for them."""
         try:
-            running = self.recording_status().recording
+            recording = self.recording_status().recording
+            streaming = self.streaming_status().streaming
         except VarneloError:
-            running = False  # not connected: Disconnect says so
-        if running:
+            recording = streaming = False  # not connected: Disconnect says so
+        if recording:
             self.stop_recording()
+        if streaming:
+            self.stop_streaming()
         self._call(0, "Disconnect")
 
     def __enter__(self) -> "Instrument":
@@ -434,6 +478,32 @@ class Instrument:
 
     def add_marker(self, text: str) -> None:
         """Adds a ``Marker`` event with this text (at most 4096 bytes of UTF-8)
-        before the next line of the running recording (``AddMarker``)."""
+        before the next line of the running recording, and pushes it to the
+        marker stream while streaming (``AddMarker``)."""
         _check_text(text, "text")
         self._call(0, "AddMarker", text)
+
+    # ---- Streaming on the Lab Streaming Layer ----
+
+    def start_streaming(self, name: Optional[str] = None) -> None:
+        """Opens the data and marker outlets on the Lab Streaming Layer and
+        pushes every line received from now on, from a thread of the module's
+        own, whether or not :meth:`read` is called (``StartStreaming``; in any
+        mode). The data stream is named ``name``, or ``Varnelo <serial
+        number>``; markers (:meth:`add_marker`) and the commands that change
+        the instrument go to the marker stream. docs/lsl.md describes both."""
+        if name is None:
+            self._call(0, "StartStreaming")
+        else:
+            _check_text(name, "name")
+            self._call(0, "StartStreaming", name)
+
+    def stop_streaming(self) -> StreamingStatus:
+        """Pushes what is left and closes the outlets; returns the final status
+        (``StopStreaming``), also kept in :attr:`final_streaming_status`."""
+        self.final_streaming_status = _streaming_status(self._call(1, "StopStreaming")[0])
+        return self.final_streaming_status
+
+    def streaming_status(self) -> StreamingStatus:
+        """The running or the last stream's status (``GetStreamingStatus``)."""
+        return _streaming_status(self._call(1, "GetStreamingStatus")[0])

@@ -363,6 +363,11 @@ void StopStreaming(Streaming* s) {
         platform::CloseObject(s->thread);
         s->thread = nullptr;
     }
+    // liblsl sends to each inlet from threads of its own, and an outlet that
+    // closes drops what they have not sent yet: the last lines pushed would
+    // never reach an inlet that is there. Give them that moment.
+    if ((s->data && lsl_have_consumers(s->data)) || (s->markers && lsl_have_consumers(s->markers)))
+        platform::SleepMs(STREAMING_LINGER_MS);
     if (s->data) lsl_destroy_outlet(s->data);
     if (s->markers) lsl_destroy_outlet(s->markers);
     s->data = nullptr;

@@ -34,6 +34,9 @@ constexpr uint32_t STREAMING_CHANNELS = 33;
 constexpr uint32_t STREAMING_BUFFER_LINES = 60000;
 // The stream's thread hands what the buffer holds to liblsl this often.
 constexpr uint32_t STREAMING_PUSH_MS = 10;
+// How long StopStreaming leaves liblsl to send the last lines to connected
+// inlets before it closes the outlets.
+constexpr uint32_t STREAMING_LINGER_MS = 200;
 
 // What the streams' descriptions say about the instrument.
 struct StreamingSource {

@@ -9,6 +9,10 @@ import pytest
 import varnelo
 from varnelo import _backend
 
+# LSL on 127.0.0.1 only, also when pytest runs without run_suite.sh (which exports the same).
+os.environ.setdefault("LSLAPICFG",
+                      os.path.join(os.path.dirname(__file__), "..", "lsl", "lslapi.cfg"))
+
 
 def leave_disconnected() -> None:
     holder = _backend.holder()

@@ -113,17 +113,28 @@ class TestReadBack:
         assert "Gaps              1, 1,000 lines lost" in info.stdout
         assert run_cli("plot", gap, tmp_path / "gap.png").returncode == 0
 
-    def test_leaving_the_with_block_ends_the_recording_and_keeps_its_status(self, tmp_path):
+    def test_leaving_the_with_block_ends_the_recording_and_the_stream_and_keeps_their_status(
+            self, tmp_path):
         leave_disconnected()
         with varnelo.Instrument(simulated=True) as inst:
+            with pytest.raises(varnelo.VarneloError, match=r"^Stream name is empty\.$"):
+                inst.start_streaming("")
+            inst.start_streaming("Bench 7")
             inst.start_recording(str(tmp_path / "w.vnrec"))
             inst.start()
             inst.read(50)
+            inst.add_marker("both")
+            running = inst.streaming_status()
         rec = varnelo.read_recording(tmp_path / "w.vnrec")
         assert rec.events[-1].kind == "RecordingEnd" and len(rec) >= 50 and not rec.truncated
         final = inst.final_recording_status
         assert (final.recording, final.lines, final.bytes, final.error) == (
             False, len(rec), os.path.getsize(tmp_path / "w.vnrec"), "")
+        # Stopped after the recording: every line of the file was pushed; Start and the marker too.
+        s = inst.final_streaming_status
+        assert (running.streaming, running.name, running.source_id, s.streaming, s.lines_not_pushed,
+                s.markers_pushed, s.lines_pushed >= len(rec)) == (
+            True, "Bench 7", "varnelo-VN2024-0001", False, 0, 2, True)
 
     def test_module_messages_and_bad_arguments(self, inst, tmp_path):
         with pytest.raises(varnelo.VarneloError, match=r"^No recording to stop\.$"):
