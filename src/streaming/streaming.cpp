@@ -226,11 +226,25 @@ void PushLines(Streaming* s, uint64_t to) {
     }
 }
 
+// Closes outlets once liblsl has had a moment to send what they hold:
+// liblsl sends to each inlet from threads of its own, and an outlet that
+// closes drops what they have not sent yet, which would be the last lines
+// pushed for an inlet that is there.
+void CloseOutlets(lsl_outlet* outlets, size_t count) {
+    bool consumers = false;
+    for (size_t i = 0; i < count; ++i) consumers = consumers || (outlets[i] && lsl_have_consumers(outlets[i]));
+    if (consumers) platform::SleepMs(STREAMING_LINGER_MS);
+    for (size_t i = 0; i < count; ++i) {
+        if (outlets[i]) lsl_destroy_outlet(outlets[i]);
+        outlets[i] = nullptr;
+    }
+}
+
 // A measurement at another rate than the data outlet declares gets an
 // outlet that declares its rate; inlets recover to it by its source id.
 void DeclareRate(Streaming* s, double rate) {
     if (rate == s->declaredRate && s->data) return;
-    if (s->data) lsl_destroy_outlet(s->data);
+    CloseOutlets(&s->data, 1);
     s->data = OpenOutlet(DataInfo(s, rate));
     s->declaredRate = rate;
 }
@@ -363,13 +377,8 @@ void StopStreaming(Streaming* s) {
         platform::CloseObject(s->thread);
         s->thread = nullptr;
     }
-    // liblsl sends to each inlet from threads of its own, and an outlet that
-    // closes drops what they have not sent yet: the last lines pushed would
-    // never reach an inlet that is there. Give them that moment.
-    if ((s->data && lsl_have_consumers(s->data)) || (s->markers && lsl_have_consumers(s->markers)))
-        platform::SleepMs(STREAMING_LINGER_MS);
-    if (s->data) lsl_destroy_outlet(s->data);
-    if (s->markers) lsl_destroy_outlet(s->markers);
+    lsl_outlet outlets[2] = {s->data, s->markers};
+    CloseOutlets(outlets, 2);
     s->data = nullptr;
     s->markers = nullptr;
     s->hasConsumers = false;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "sim/sim_bus.h"
 #include "streaming/streaming.h"
 #include "support/module_fixture.h"
 #include "support/recording_file.h"
@@ -37,13 +38,25 @@ lsl_inlet OpenInlet(const std::string& sourceId, lsl_streaminfo* info = nullptr)
     return error == 0 ? inlet : nullptr;
 }
 
-class LslStream : public ModuleTest {};
+// Each test's instrument has a serial number of its own, so that its
+// streams' source ids are too: tests of other processes may stream meanwhile.
+class LslStream : public ModuleTest {
+protected:
+    void SetUp() override {
+        ModuleTest::SetUp();
+        sim::SimSettings instrument;
+        instrument.serialNumber = "T" + std::to_string(platform::UtcNowNanoseconds() % 1000000000000);
+        sim::SimBusSetInstruments({instrument});
+        sourceId_ = "varnelo-" + instrument.serialNumber;
+    }
+    std::string sourceId_;
+};
 
 TEST_F(LslStream, AnInletGetsEveryLineInOrderAsGetDataAndTheRecordingHaveThemAndTheMarkers) {
     Connect();
     ASSERT_EQ(ErrorOf(0, {String("StartStreaming")}), "");
-    lsl_inlet data = OpenInlet("varnelo-VN2024-0001");
-    lsl_inlet markers = OpenInlet("varnelo-VN2024-0001-markers");
+    lsl_inlet data = OpenInlet(sourceId_);
+    lsl_inlet markers = OpenInlet(sourceId_ + "-markers");
     ASSERT_TRUE(data && markers);
     const fs::path file = fs::temp_directory_path() /
                           ("varnelo-lsl-" + std::to_string(platform::UtcNowNanoseconds()) + ".vnrec");
@@ -96,7 +109,7 @@ TEST_F(LslStream, AMeasurementAtAnotherRateGetsAnOutletThatDeclaresIt) {
     Connect();
     ASSERT_EQ(ErrorOf(0, {String("StartStreaming"), String("Bench 3")}), "");
     lsl_streaminfo info = nullptr;
-    lsl_inlet before = OpenInlet("varnelo-VN2024-0001", &info);
+    lsl_inlet before = OpenInlet(sourceId_, &info);
     ASSERT_TRUE(before);
     EXPECT_STREQ(lsl_get_name(info), "Bench 3");
     EXPECT_EQ(lsl_get_nominal_srate(info), 1000.0);
