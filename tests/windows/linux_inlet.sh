@@ -12,7 +12,8 @@ if [ ! -x "$probe" ]; then
   echo "linux_inlet: no Linux inlet at '$probe': scripts/test_windows.sh builds it"
   exit 1
 fi
-serial="WINE-$$-$(date +%s)"
+# At most 16 characters, as the module reads serial numbers.
+serial="WINE-$(od -An -N4 -tx4 /dev/urandom | tr -d ' ')"
 out=$(mktemp)
 trap 'rm -f "$out"' EXIT
 "$probe" "varnelo-$serial" --samples "$lines" --timeout 120 >"$out" &
