@@ -79,8 +79,9 @@ class CMakeBuild(build_ext):
 
 
 # The extensions hold liblsl and pugixml (third_party, MIT): their licence
-# texts go into the wheel's .dist-info, as copies named after them, since a
-# wheel keeps a licence file under its base name alone (LICENSE, LICENSE.md).
+# texts go into the wheel's .dist-info (pyproject.toml's license-files) as
+# copies named after them, since a wheel keeps a licence file under its base
+# name alone (LICENSE, LICENSE.md).
 LICENCES = {"LICENSE-liblsl.txt": "third_party/liblsl/LICENSE",
             "LICENSE-pugixml.txt": "third_party/pugixml/LICENSE.md"}
 licence_dir = os.path.join("build", "pip", "licences")
@@ -89,7 +90,6 @@ for copy, original in LICENCES.items():
     shutil.copyfile(os.path.join(ROOT, original), os.path.join(ROOT, licence_dir, copy))
 
 setup(ext_modules=[CMakeExtension(name) for name in TARGETS], cmdclass={"build_ext": CMakeBuild},
-      license_files=[os.path.join(licence_dir, copy) for copy in LICENCES],
       # setuptools' own folders beside the CMake build, not in the source tree.
       options={"build": {"build_base": os.path.join("build", "pip")},
                "egg_info": {"egg_base": os.path.join("build", "pip")}})
