@@ -23,7 +23,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
@@ -56,24 +55,10 @@ std::set<std::string> Threads() {
     return ids;
 }
 
-// utime + stime of a thread, in seconds.
-double ThreadCpu(const std::string& tid) {
-    FILE* f = std::fopen(("/proc/self/task/" + tid + "/stat").c_str(), "r");
-    if (!f) return 0;
-    char line[1024] = {};
-    std::fgets(line, sizeof line, f);
-    std::fclose(f);
-    const char* p = std::strrchr(line, ')');
-    unsigned long utime = 0, stime = 0;
-    // Fields after the name: state, then 10 numbers before utime and stime.
-    std::sscanf(p + 2, "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %lu %lu", &utime, &stime);
-    return static_cast<double>(utime + stime) / static_cast<double>(sysconf(_SC_CLK_TCK));
-}
-
 // The time a thread has run, in seconds, as the scheduler counts it
 // (/proc/.../schedstat, in ns): exact for a thread that wakes briefly on a
 // timer, which utime and stime, sampled at the clock's ticks, are not.
-double ThreadRunTime(const std::string& tid) {
+double ThreadCpu(const std::string& tid) {
     unsigned long long ns = 0;
     if (FILE* f = std::fopen(("/proc/self/task/" + tid + "/schedstat").c_str(), "r")) {
         if (std::fscanf(f, "%llu", &ns) != 1) ns = 0;
@@ -151,13 +136,13 @@ int Stream(uint32_t linesPerSecond, double seconds) {
         if (!before.count(t)) stream.insert(t);
     auto streamCpu = [&stream] {
         double cpu = 0;
-        for (const std::string& t : stream) cpu += ThreadRunTime(t);
+        for (const std::string& t : stream) cpu += ThreadCpu(t);
         return cpu;
     };
-    const double pusherAtStart = ThreadRunTime(pusher), streamAtStart = streamCpu();
+    const double pusherAtStart = ThreadCpu(pusher), streamAtStart = streamCpu();
     Call(0, {String("Start")});
     std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
-    const double pusherCpu = ThreadRunTime(pusher) - pusherAtStart;
+    const double pusherCpu = ThreadCpu(pusher) - pusherAtStart;
     const double streamThreadsCpu = streamCpu() - streamAtStart;
     Call(0, {String("Stop")});
     // What the stream still holds reaches the inlet before the outlet closes.
