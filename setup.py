@@ -78,6 +78,17 @@ class CMakeBuild(build_ext):
             return f.read().split()
 
 
+# The extensions hold liblsl and pugixml (third_party, MIT): their licence
+# texts go into the wheel's .dist-info (pyproject.toml's license-files) as
+# copies named after them, since a wheel keeps a licence file under its base
+# name alone (LICENSE, LICENSE.md).
+LICENCES = {"LICENSE-liblsl.txt": "third_party/liblsl/LICENSE",
+            "LICENSE-pugixml.txt": "third_party/pugixml/LICENSE.md"}
+licence_dir = os.path.join("build", "pip", "licences")
+os.makedirs(os.path.join(ROOT, licence_dir), exist_ok=True)
+for copy, original in LICENCES.items():
+    shutil.copyfile(os.path.join(ROOT, original), os.path.join(ROOT, licence_dir, copy))
+
 setup(ext_modules=[CMakeExtension(name) for name in TARGETS], cmdclass={"build_ext": CMakeBuild},
       # setuptools' own folders beside the CMake build, not in the source tree.
       options={"build": {"build_base": os.path.join("build", "pip")},

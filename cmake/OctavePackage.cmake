@@ -29,5 +29,6 @@ add_custom_command(OUTPUT ${package_file}
     ${CMAKE_CURRENT_SOURCE_DIR}/packaging/octave/DESCRIPTION.in
     ${CMAKE_CURRENT_SOURCE_DIR}/packaging/octave/INDEX
     ${CMAKE_CURRENT_SOURCE_DIR}/packaging/octave/COPYING
+    ${VARNELO_LSL_DIR}/LICENSE ${VARNELO_PUGIXML_DIR}/LICENSE.md
   COMMENT "Octave package varnelo-control-${VARNELO_PACKAGE_VERSION}.tar.gz")
 add_custom_target(octave_package DEPENDS ${package_file})

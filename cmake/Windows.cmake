@@ -44,12 +44,17 @@ if(TARGET varnelo_usb_winusb)
     PREFIX "" SUFFIX ".mexw64" OUTPUT_NAME VarneloControl
     LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/matlab)
   # The help text and the recording reader go beside the module, as users
-  # install them together.
+  # install them together, and the licences of liblsl and pugixml, which are
+  # compiled into it.
   add_custom_command(TARGET varnelo_mexw64 POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/matlab/VarneloControl.m
             ${CMAKE_BINARY_DIR}/matlab/VarneloControl.m
     COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/matlab/VarneloReadRecording.m
-            ${CMAKE_BINARY_DIR}/matlab/VarneloReadRecording.m)
+            ${CMAKE_BINARY_DIR}/matlab/VarneloReadRecording.m
+    COMMAND ${CMAKE_COMMAND} -E copy ${VARNELO_LSL_DIR}/LICENSE
+            ${CMAKE_BINARY_DIR}/matlab/LICENSE-liblsl.txt
+    COMMAND ${CMAKE_COMMAND} -E copy ${VARNELO_PUGIXML_DIR}/LICENSE.md
+            ${CMAKE_BINARY_DIR}/matlab/LICENSE-pugixml.txt)
 endif()
 
 if(VARNELO_TESTS)

@@ -5,6 +5,8 @@
 #
 #   scripts/test_windows.sh            build in build-win and run every test
 #   BUILD_DIR=... scripts/test_windows.sh
+#   LINUX_BUILD_DIR=... (default build/): the Linux build of the inlet the
+#   module streams to
 #   CTEST_ARGS="-R WinUsb" scripts/test_windows.sh
 set -euo pipefail
 
@@ -16,8 +18,19 @@ WINE_DIR=/usr/lib/wine
 # inlet of the run stays on 127.0.0.1 (tests/lsl/lslapi.cfg says how).
 export LSLAPICFG=$ROOT/tests/lsl/lslapi.cfg
 
+# The Linux inlet that the Windows module streams to under Wine (tests/lsl's
+# lsl_inlet_probe), from the Linux build: scripts/build.sh's, configured here
+# as build.sh does when there is none yet.
+LINUX_BUILD=$(realpath -m "${LINUX_BUILD_DIR:-$ROOT/build}")
+if ! { [ -f "$LINUX_BUILD/CMakeCache.txt" ] ||
+       cmake -S "$ROOT" -B "$LINUX_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null; } ||
+   ! cmake --build "$LINUX_BUILD" --target lsl_inlet_probe -j"$JOBS" >/dev/null; then
+  echo "test_windows: lsl_inlet_probe did not build in $LINUX_BUILD; the test that streams to it fails"
+fi
+
 cmake -S "$ROOT" -B "$BUILD" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DVARNELO_LINUX_LSL_INLET="$LINUX_BUILD/tests/lsl/lsl_inlet_probe" >/dev/null
 cmake --build "$BUILD" -j"$JOBS"
 
 # Everything of Wine stays in the build tree. Wine's error messages stay on

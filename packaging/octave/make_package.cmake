@@ -4,8 +4,9 @@
 #         -DOUTPUT=<file.tar.gz> -P make_package.cmake
 # The tarball holds one folder, varnelo-control-<version>/, with DESCRIPTION,
 # COPYING, INDEX and inst/ (the module, its help text and the recording
-# reader), as pkg install
-# expects.
+# reader), as pkg install expects. COPYING ends with the licences of liblsl
+# and pugixml (third_party), which are compiled into the module; pkg install
+# keeps it with the installed package.
 foreach(var MODULE HELP READER TEMPLATES VERSION STAGING OUTPUT)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "make_package.cmake: ${var} is not set")
@@ -24,7 +25,17 @@ file(MAKE_DIRECTORY ${root}/inst)
 string(TIMESTAMP PACKAGE_DATE "%Y-%m-%d" UTC)
 set(PACKAGE_VERSION ${VERSION})
 configure_file(${TEMPLATES}/DESCRIPTION.in ${root}/DESCRIPTION @ONLY)
-file(COPY ${TEMPLATES}/COPYING ${TEMPLATES}/INDEX DESTINATION ${root})
+file(COPY ${TEMPLATES}/INDEX DESTINATION ${root})
+file(READ ${TEMPLATES}/COPYING copying)
+get_filename_component(third_party ${TEMPLATES}/../../third_party ABSOLUTE)
+foreach(library liblsl/LICENSE pugixml/LICENSE.md)
+  string(REGEX REPLACE "/.*" "" library_name ${library})
+  file(READ ${third_party}/${library} licence)
+  string(APPEND copying "\n\n---------------------------------------------------------------------\n"
+    "${library_name}, compiled into the module (third_party/${library_name}), is distributed\n"
+    "under this licence:\n\n${licence}")
+endforeach()
+file(WRITE ${root}/COPYING "${copying}")
 file(COPY ${MODULE} ${HELP} ${READER} DESTINATION ${root}/inst)
 
 get_filename_component(output_dir ${OUTPUT} DIRECTORY)

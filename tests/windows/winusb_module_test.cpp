@@ -3,6 +3,7 @@
 // simulated instrument behind the WinUSB and SetupAPI stand-ins.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -231,6 +232,37 @@ TEST_F(WinUsbModule, PulledInstrumentIsTakenBackAtItsNewIndexWithItsSettings) {
     EXPECT_EQ(stats.mode, 1u);
     EXPECT_TRUE(standin::DeviceFileIsClosed(1));
     EXPECT_TRUE(Contains(printed, "\tInstrument lost [")) << printed;
+}
+
+// The module streams to an inlet in another process, on Linux: run only by
+// tests/windows/linux_inlet.sh, which starts that inlet, waiting for the
+// stream of the serial number it gives here, and checks every line it gets.
+// The inlet is connected before the measurement starts and leaves once it
+// has what it asked for; the lines go on until then.
+TEST_F(WinUsbModule, StreamsToAnInletInALinuxProcess) {
+    const char* serial = std::getenv("VARNELO_INLET_SERIAL");
+    ASSERT_NE(serial, nullptr) << "run by tests/windows/linux_inlet.sh";
+    standin::Interface ours;
+    ours.settings.serialNumber = serial;
+    standin::SetInterfaces({ours});
+    ASSERT_EQ(ErrorOf(0, {String("Connect")}), "");
+    // 100 lines a second, as above, declared by the outlet from the start.
+    ASSERT_EQ(ErrorOf(0, {String("SetSamplingDivider"), Double(10)}), "");
+    ASSERT_EQ(ErrorOf(0, {String("StartStreaming")}), "");
+    auto status = [](const char* field) {
+        return mxGetScalar(standalone::GetField(CallOk(1, {String("GetStreamingStatus")})[0], field));
+    };
+    auto waitForConsumers = [&status](double present) {
+        for (int i = 0; i < 1200 && status("HasConsumers") != present; ++i) platform::SleepMs(100);
+        return status("HasConsumers") == present;
+    };
+    ASSERT_TRUE(waitForConsumers(1)) << "no inlet came within 120 s";
+    ASSERT_EQ(ErrorOf(0, {String("Start")}), "");
+    EXPECT_TRUE(waitForConsumers(0)) << "the inlet did not leave within 120 s";
+    ASSERT_EQ(ErrorOf(0, {String("Stop")}), "");
+    auto stopped = CallOk(1, {String("StopStreaming")});
+    EXPECT_GT(mxGetScalar(standalone::GetField(stopped[0], "LinesPushed")), 0);
+    EXPECT_EQ(mxGetScalar(standalone::GetField(stopped[0], "LinesNotPushed")), 0);
 }
 
 }  // namespace

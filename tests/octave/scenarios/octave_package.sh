@@ -53,7 +53,12 @@ if [ $rc -eq 0 ] && [ -n "$tarball" ]; then
   if [ -z "$missing" ]; then pass "package contents"; else fail "package contents" "missing:$missing"; fi
   # Without an instrument attached Connect fails cleanly; with one (or with
   # the simulated module) it connects.
+  # The licences of what is compiled into the module stay with the installed package.
   in_package installed-build "$tarball" "
+    installed = pkg('list');
+    copying = fileread(fullfile(installed{1}.dir, 'packinfo', 'COPYING'));
+    assert(~isempty(strfind(copying, 'Copyright (C) 2012 Christian A. Kothe')), 'no licence of liblsl');
+    assert(~isempty(strfind(copying, 'Copyright (c) 2006-2022 Arseny Kapoulkine')), 'no licence of pugixml');
     try, VarneloControl('Stop'); error('no error'); catch e, assert(strcmp(e.message, sprintf('VarneloControl: \tDevice is not connected.')), e.message); end
     try
       evalc('VarneloControl(''Connect'')');
