@@ -4,6 +4,7 @@
 #include <lsl_c.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <thread>
@@ -43,6 +44,10 @@ lsl_inlet OpenInlet(const std::string& sourceId, lsl_streaminfo* info = nullptr)
 class LslStream : public ModuleTest {
 protected:
     void SetUp() override {
+        // Without the project's configuration liblsl would resolve on every
+        // interface: no test may send a packet off this machine.
+        const char* config = std::getenv("LSLAPICFG");
+        ASSERT_TRUE(config && fs::exists(config)) << "LSLAPICFG must name tests/lsl/lslapi.cfg";
         ModuleTest::SetUp();
         sim::SimSettings instrument;
         instrument.serialNumber = "T" + std::to_string(platform::UtcNowNanoseconds() % 1000000000000);
