@@ -2,20 +2,19 @@
 // that stream from another process (the Python command line, the Windows
 // module under Wine). liblsl reads the configuration LSLAPICFG names.
 //
-//   lsl_inlet_probe SOURCE_ID [--name NAME] [--samples N | --seconds S] [--timeout T]
+//   lsl_inlet_probe SOURCE_ID [--name NAME] [--samples N] [--timeout T]
 //
 // Resolves the stream of that source id (and name: a test's own name keeps
 // another run's outlet of the same source id out), opens it, and pulls N
-// samples, or for S seconds, or with neither until the outlet closes; T
-// (default 30 s) bounds the search and each wait. Channel 0 must go up by
-// one from sample to sample, and no time stamp may go back. Prints
+// samples, or until the outlet closes; T (default 30 s) bounds the search
+// and each wait. Channel 0 must go up by one from sample to sample, and no
+// time stamp may go back. Prints
 //   samples=N first=C last=C gaps=G backwards=B channels=K rate=R end=WHY name=NAME
-// (WHY: samples, seconds, closed, timeout, not-found) and exits 0 when it
-// got what it was asked for, at least one sample, with no gap and no stamp
-// going back; 1 otherwise; 2 on bad arguments.
+// (WHY: samples, closed, timeout, not-found) and exits 0 when it got what it
+// was asked for, at least one sample, with no gap and no stamp going back;
+// 1 otherwise; 2 on bad arguments.
 #include <lsl_c.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -23,12 +22,11 @@
 
 int main(int argc, char** argv) {
     std::string id, name, end = "not-found";
-    double samples = 0, seconds = 0, timeout = 30;
+    double samples = 0, timeout = 30;
     bool bad = false;
     for (int i = 1; i < argc && !bad; ++i) {
         const std::string arg = argv[i];
-        double* number = arg == "--samples" ? &samples : arg == "--seconds" ? &seconds
-                         : arg == "--timeout" ? &timeout : nullptr;
+        double* number = arg == "--samples" ? &samples : arg == "--timeout" ? &timeout : nullptr;
         if (number && i + 1 < argc) {
             bad = (*number = std::atof(argv[++i])) <= 0;
         } else if (arg == "--name" && i + 1 < argc) {
@@ -38,9 +36,8 @@ int main(int argc, char** argv) {
             id = arg;
         }
     }
-    if (bad || id.empty() || (samples && seconds) || (id + name).find('\'') != std::string::npos) {
-        std::fprintf(stderr, "usage: lsl_inlet_probe SOURCE_ID [--name NAME] "
-                             "[--samples N | --seconds S] [--timeout T]\n");
+    if (bad || id.empty() || (id + name).find('\'') != std::string::npos) {
+        std::fprintf(stderr, "usage: lsl_inlet_probe SOURCE_ID [--name NAME] [--samples N] [--timeout T]\n");
         return 2;
     }
     std::string predicate = "source_id='" + id + "'";
@@ -62,26 +59,18 @@ int main(int argc, char** argv) {
     unsigned long long got = 0, gaps = 0, backwards = 0;
     double first = 0, last = 0, lastStamp = 0;
     std::vector<double> sample(channels > 0 ? channels : 1);
-    using Clock = std::chrono::steady_clock;
-    const auto until = Clock::now() + std::chrono::duration<double>(seconds);
     while (end.empty()) {
-        const double left = std::chrono::duration<double>(until - Clock::now()).count();
-        const double wait = seconds && left < timeout ? left : timeout;
         if (samples && got >= samples) {
             end = "samples";
-        } else if (seconds && left <= 0) {
-            end = "seconds";
         } else if (const double stamp =
-                       lsl_pull_sample_d(inlet, sample.data(), channels, wait, &error)) {
+                       lsl_pull_sample_d(inlet, sample.data(), channels, timeout, &error)) {
             gaps += got && sample[0] != last + 1;
             backwards += got && stamp < lastStamp;
             first = got++ ? first : sample[0];
             last = sample[0];
             lastStamp = stamp;
-        } else if (error == lsl_lost_error) {
-            end = "closed";
-        } else if (wait == timeout) {
-            end = "timeout";  // else the seconds ran out: said on the next turn
+        } else {
+            end = error == lsl_lost_error ? "closed" : "timeout";
         }
     }
     if (inlet) lsl_destroy_inlet(inlet);
@@ -90,6 +79,5 @@ int main(int argc, char** argv) {
     if (got) std::snprintf(cycles, sizeof cycles, "first=%.0f last=%.0f", first, last);
     std::printf("samples=%llu %s gaps=%llu backwards=%llu channels=%d rate=%g end=%s name=%s\n",
                 got, cycles, gaps, backwards, channels, rate, end.c_str(), name.c_str());
-    const std::string wanted = samples ? "samples" : seconds ? "seconds" : "closed";
-    return end == wanted && got && !gaps && !backwards ? 0 : 1;
+    return end == (samples ? "samples" : "closed") && got && !gaps && !backwards ? 0 : 1;
 }
