@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the unit tests under ThreadSanitizer and runs all of them (link,
 # lifecycle, commands, simulated instrument, recording, LSL outlets and
-# inlets) with no suppressions.
+# inlets). The one suppression is liblsl's, in its inlet, which only the
+# tests use: tests/lsl/tsan.supp.
 # Usage: scripts/tsan.sh [build root]   (default: the repository root)
 set -euo pipefail
 
@@ -17,7 +18,7 @@ cmake -S "$ROOT" -B "$BUILD" -DVARNELO_SANITIZE=thread -DVARNELO_OCTAVE=OFF \
 cmake --build "$BUILD" --target unit_tests -j2
 
 # Any report fails the run; halt_on_error keeps the first one readable.
-export TSAN_OPTIONS="halt_on_error=1 exitcode=66 second_deadlock_stack=1"
+export TSAN_OPTIONS="halt_on_error=1 exitcode=66 second_deadlock_stack=1 suppressions=$ROOT/tests/lsl/tsan.supp"
 # ThreadSanitizer cannot map its shadow memory with the kernel's widest
 # address randomisation; run without randomisation when it refuses to start.
 launch=()

@@ -63,6 +63,12 @@ TEST_F(LslStream, AnInletGetsEveryLineInOrderAsGetDataAndTheRecordingHaveThemAnd
     lsl_inlet data = OpenInlet(sourceId_);
     lsl_inlet markers = OpenInlet(sourceId_ + "-markers");
     ASSERT_TRUE(data && markers);
+    // An open inlet gets the samples pushed once the outlet has taken it on,
+    // which its consumer count says: a slow machine may be a moment later.
+    auto consumers = [] {
+        return mxGetScalar(standalone::GetField(Call(1, {String("GetStreamingStatus")})[0], "HasConsumers"));
+    };
+    for (int i = 0; i < 1000 && consumers() == 0; ++i) platform::SleepMs(10);
     const fs::path file = fs::temp_directory_path() /
                           ("varnelo-lsl-" + std::to_string(platform::UtcNowNanoseconds()) + ".vnrec");
     ASSERT_EQ(ErrorOf(0, {String("StartRecording"), String(file.string().c_str())}), "");
