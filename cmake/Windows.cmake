@@ -92,10 +92,21 @@ seen=\$(mktemp \"${VARNELO_WINE_HOME}/runs/stdout.XXXXXX\") || exit 125
 # The program's standard output reaches the caller through tee, which keeps
 # a copy; Wine gets neither descriptor 3 nor 4, so nothing it leaves
 # running can hold this script open.
-exec 4>&1
-status=\$( { { \"${VARNELO_WINE64}\" \"\$@\" 3>&- 4>&-; echo \$? >&3; } | tee \"\$seen\" >&4; } 3>&1 )
-exec 4>&-
-: \"\${status:=125}\"
+# Wine now and then cannot set up a new process's address space (\"failed
+# to map the shared user data\"): the program never ran, and is started
+# again, at most three times in all.
+attempt=1
+while :; do
+  exec 4>&1
+  status=\$( { { \"${VARNELO_WINE64}\" \"\$@\" 3>&- 4>&-; echo \$? >&3; } | tee \"\$seen\" >&4; } 3>&1 )
+  exec 4>&-
+  : \"\${status:=125}\"
+  if [ \"\$status\" = 0 ] || [ \"\$attempt\" = 3 ] || grep -q '^Running main() from ' \"\$seen\"; then
+    break
+  fi
+  echo \"wine-run: Wine did not start \$1 (exit status \$status); starting it again\" >&2
+  attempt=\$((attempt + 1))
+done
 if [ \"\$status\" != 0 ] && ! grep -q '^Running main() from ' \"\$seen\"; then
   echo \"wine-run: HARNESS FAILURE, not a test result: Wine did not start \$1\" \\
        \"(exit status \$status, and its test runner never printed its first line).\" \\
