@@ -33,6 +33,14 @@ const char kExtTriggerWarning[] =
 constexpr uint32_t kRetunePauseMs = 10;
 constexpr uint32_t kReplyTimeoutMs = 100;
 
+// The word of a word argument; raises the syntax error for one that is not
+// text at all.
+std::string WordArgument(const mxArray* argument) {
+    std::string word;
+    if (!host::ReadWord(argument, &word)) Fail(kMsgSyntaxError);
+    return word;
+}
+
 // "On" -> 1, "Off" -> 0, anything else -> -1.
 int SwitchValue(const std::string& text) {
     if (text == "On") return 1;
@@ -76,9 +84,7 @@ void SetCompensationCommand(ControlData* connection, int nrhs, const mxArray* pr
         Fail("\tCompensation arguments missing. Argument 2. is compensation 'On' / 'Off', "
              "argument 3. is compensation measurement 'On' / 'Off'.\n");
     }
-    std::string first, second;
-    if (!host::ReadWord(prhs[1], &first) || !host::ReadWord(prhs[2], &second))
-        Fail(kMsgSyntaxError);
+    const std::string first = WordArgument(prhs[1]), second = WordArgument(prhs[2]);
     int compensation = SwitchValue(first);
     if (compensation < 0) Fail(kMsgSyntaxError);
     int measurement = SwitchValue(second);
@@ -110,9 +116,7 @@ void SetInputGainCommand(ControlData* connection, int nrhs, const mxArray* prhs[
         Fail("\tGain values missing. Argument 2. is CH-A gain, argument 3. is CH-B gain: "
              "'1x', '2x', '5x', '10x'.\n");
     }
-    std::string first, second;
-    if (!host::ReadWord(prhs[1], &first) || !host::ReadWord(prhs[2], &second))
-        Fail(kMsgSyntaxError);
+    const std::string first = WordArgument(prhs[1]), second = WordArgument(prhs[2]);
     int gainA = GainCode(first);
     if (gainA < 0) Fail(kMsgSyntaxError);
     int gainB = GainCode(second);
@@ -126,8 +130,7 @@ void SetExternalTriggerCommand(ControlData* connection, int nrhs, const mxArray*
     if (nrhs != 2) {
         Fail("\tCommand argument missing. Argument 2. can be 'On' / 'Off'.\n");
     }
-    std::string word;
-    if (!host::ReadWord(prhs[1], &word)) Fail(kMsgSyntaxError);
+    const std::string word = WordArgument(prhs[1]);
     if (connection->mode.load() == MODE_MEASURING) {
         Fail("\tDevice is in measuring mode, send 'Stop' command.\n");
     }
@@ -169,9 +172,7 @@ void SetBatterySupplyCommand(ControlData* connection, int nrhs, const mxArray* p
         Fail("\tCommand arguments missing. Argument 2. is battery supply state of 'On' / "
              "'Off'.\n");
     }
-    std::string word;
-    if (!host::ReadWord(prhs[1], &word)) Fail(kMsgSyntaxError);
-    int on = SwitchValue(word);
+    int on = SwitchValue(WordArgument(prhs[1]));
     if (on < 0) Fail(kMsgSyntaxError);
     SendArgumentWord(connection, CMD_SET_BATTERY_SUPPLY, static_cast<uint16_t>(on));
     NoteSetting(connection, SETTING_BATTERY_SUPPLY, "SetBatterySupply", SwitchWord(on));

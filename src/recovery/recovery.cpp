@@ -198,7 +198,6 @@ void ResumeMeasurement(ControlData* connection, uint32_t mode) {
     }
 }
 
-
 // The instrument is away and the receive thread reads nothing: closes it,
 // then looks for it until it is back and restored. False when the
 // connection is being closed.
@@ -227,7 +226,8 @@ bool BringBack(ControlData* connection) {
         try {
             restored = RestoreSettings(connection);
             const uint32_t mode = connection->mode.load();
-            if (!ResumeStep(mode).empty()) Said(&restored, ResumeStep(mode));
+            const std::string resume = ResumeStep(mode);
+            if (!resume.empty()) Said(&restored, resume);
             if (restored.empty()) restored = "nothing (no setting sent, idle)";
             // Marked before the measurement resumes: in the recording and
             // the stream, the first line of the instrument that came back

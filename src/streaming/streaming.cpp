@@ -138,15 +138,13 @@ lsl_streaminfo DataInfo(const Streaming* s, double rate) {
     };
     lsl_xml_ptr channels = lsl_append_child(desc, "channels");
     AppendChannel(channels, "MeasurementCycleCount", "CycleCount", "count", 0, -1);
-    for (uint32_t k = 0; k < BIN_COUNT; ++k) {
-        const std::string at = conf ? " " + std::to_string(word(k)) : " bin " + std::to_string(k + 1);
-        AppendChannel(channels, "ImpedanceModule" + at, "ImpedanceModule", "ohms",
-                      static_cast<int>(k + 1), word(k));
-    }
-    for (uint32_t k = 0; k < BIN_COUNT; ++k) {
-        const std::string at = conf ? " " + std::to_string(word(k)) : " bin " + std::to_string(k + 1);
-        AppendChannel(channels, "ImpedancePhase" + at, "ImpedancePhase", "degrees",
-                      static_cast<int>(k + 1), word(k));
+    // The 15 moduli, then the 15 phases, as a line holds them.
+    const char* const kinds[2][2] = {{"ImpedanceModule", "ohms"}, {"ImpedancePhase", "degrees"}};
+    for (const auto& kind : kinds) {
+        for (uint32_t k = 0; k < BIN_COUNT; ++k) {
+            const std::string at = conf ? " " + std::to_string(word(k)) : " bin " + std::to_string(k + 1);
+            AppendChannel(channels, kind[0] + at, kind[0], kind[1], static_cast<int>(k + 1), word(k));
+        }
     }
     AppendChannel(channels, "SysErrors", "SysErrors", "bits", 0, -1);
     AppendChannel(channels, "GPIOState", "GPIOState", "bits", 0, -1);
